@@ -1,0 +1,56 @@
+#include "karvelo/application.h"
+
+#include "karvelo/message_boxes.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace karvelo {
+
+KarveloApplication::KarveloApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+QString ErrorText(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+        return {};
+    }
+}
+
+bool KarveloApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        const QString text = ErrorText(std::current_exception());
+        if (boxes_) boxes_->ReportError(text);
+        return true;
+    }
+}
+
+void PrepareApplication(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+
+    QString family = QStringLiteral("Tahoma");
+    const QString tahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    if (QFile::exists(tahoma)) {
+        const int id = QFontDatabase::addApplicationFont(tahoma);
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"));
+        if (id >= 0 && !QFontDatabase::applicationFontFamilies(id).isEmpty())
+            family = QFontDatabase::applicationFontFamilies(id).first();
+    }
+    QFont font(family);
+    font.setPixelSize(11);
+    // Without Tahoma, a sans font of about its width.
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+}
+
+}  // namespace karvelo

@@ -1,0 +1,7 @@
+#include "karvelo/computer/field_evaluation.h"
+
+namespace karvelo {
+
+void EvaluateFields(MatchState& m, MatchHost& /*host*/) { ResetFieldValues(m); }
+
+}  // namespace karvelo

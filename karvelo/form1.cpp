@@ -1,0 +1,239 @@
+#include "karvelo/form1.h"
+
+#include "karvelo/drawing.h"
+#include "karvelo/message_boxes.h"
+#include "karvelo/roster/codepage1250.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace karvelo {
+
+QString NameText(const char* cp1250) { return QString::fromStdString(Cp1250ToUtf8(cp1250)); }
+
+TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
+    : boxes_(boxes), random_(random), rosterFile_("data.dat"),
+      engine_(matchState, roster, rosterFile_, random_, *this) {
+    BuildWindow();                  // 1
+    LoadRosterAtStartup();          // 2; the generator (3) is seeded by whoever hands it in
+    ApplyTheme(0);                  // 4-7: the images exist empty, the settings hold their start values
+    karvelo::LoadThemeImages(images, settings);  // 8
+    boardImage = new PictureControl(480, 480);   // 9
+    turnImage = new PictureControl(20, 20);
+    boardImage->setObjectName(QStringLiteral("boardImage"));
+    turnImage->setObjectName(QStringLiteral("turnImage"));
+    matchState.cellWidth = images.fieldBitmaps[0].width();  // 10
+    matchState.cellHeight = images.fieldBitmaps[0].height();
+    FillBoardRect(boardImage->surface(), images.frameBitmaps[9], 0, 0, 480, 480);  // 11
+    Place(boardImage, 0, 0);  // 12
+    CreateRuntimeControls();  // 13
+    boardImage->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+        BoardMouseDown(button, shift, x, y);
+    };  // 14
+}
+
+TForm1::~TForm1() {
+    // Controls that never got a place on the window have no parent to free them.
+    for (QWidget* control : RuntimeControls())
+        if (!control->parent()) delete control;
+    if (turnImage && !turnImage->parent()) delete turnImage;
+    if (boardImage && !boardImage->parent()) delete boardImage;
+}
+
+void TForm1::BuildWindow() {
+    setWindowTitle(QStringLiteral("Karvelo"));
+    setWindowIcon(QIcon(QStringLiteral(":/karvelo.png")));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(480, 480);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+    BuildMenu();
+    setFixedSize(480, 480 + menuBar()->sizeHint().height());
+    move(0, 0);
+}
+
+void TForm1::LoadRosterAtStartup() {
+    const RosterLoadReport report = rosterFile_.LoadRoster(roster);
+    switch (report.status) {
+    case RosterLoadReport::Status::Ok:
+        break;
+    case RosterLoadReport::Status::Missing:
+        roster = DefaultRoster();
+        StoreRosterOrWarn();
+        break;
+    case RosterLoadReport::Status::Unreadable:
+        Warn("Seznam hráčů (data.dat) nelze přečíst: " + report.detail +
+             "\nProgram začíná s prázdným seznamem. Soubor zůstane beze změny, dokud seznam nezměníte.");
+        break;
+    case RosterLoadReport::Status::Damaged:
+        Warn("Seznam hráčů (data.dat) je poškozený: " + report.detail +
+             "\nNačteni byli hráči před poškozeným místem. Původní obsah souboru se před prvním uložením "
+             "zachová jako data.dat.bak.");
+        break;
+    }
+}
+
+void TForm1::StoreRosterOrWarn() {
+    if (const std::string failure = StoreRoster(roster, rosterFile_); !failure.empty()) Warn(failure);
+}
+
+void TForm1::CreateRuntimeControls() {
+    for (int i = 0; i < 24; ++i) {
+        L[i] = new QLabel;
+        L[i]->setObjectName(QStringLiteral("L%1").arg(i));
+    }
+    LB0 = new QListWidget;
+    RB0 = new QRadioButton;
+    RB1 = new QRadioButton;
+    CHB0 = new QCheckBox;
+    E0 = new QLineEdit;
+    E1 = new QLineEdit;
+    for (int i = 0; i < 6; ++i) CB[i] = new QComboBox;
+    for (int i = 0; i < 8; ++i) B[i] = new QPushButton;
+    LB0->setObjectName(QStringLiteral("LB0"));
+    RB0->setObjectName(QStringLiteral("RB0"));
+    RB1->setObjectName(QStringLiteral("RB1"));
+    CHB0->setObjectName(QStringLiteral("CHB0"));
+    E0->setObjectName(QStringLiteral("E0"));
+    E1->setObjectName(QStringLiteral("E1"));
+    for (int i = 0; i < 6; ++i) CB[i]->setObjectName(QStringLiteral("CB%1").arg(i));
+    for (int i = 0; i < 8; ++i) B[i]->setObjectName(QStringLiteral("B%1").arg(i));
+
+    void (TForm1::*const buttonClicks[8])() = {&TForm1::B0Click, &TForm1::B1Click, &TForm1::B2Click,
+                                               &TForm1::B3Click, &TForm1::B4Click, &TForm1::B5Click,
+                                               &TForm1::B6Click, &TForm1::B7Click};
+    for (int i = 0; i < 8; ++i) connect(B[i], &QPushButton::clicked, this, buttonClicks[i]);
+    connect(LB0, &QListWidget::clicked, this, &TForm1::LB0Click);
+    void (TForm1::*const comboChanges[5])() = {&TForm1::CB0Change, &TForm1::CB1Change, &TForm1::CB2Change,
+                                               &TForm1::CB3Change, &TForm1::CB4Change};
+    for (int i = 0; i < 5; ++i) connect(CB[i], &QComboBox::activated, this, comboChanges[i]);
+}
+
+QList<QWidget*> TForm1::RuntimeControls() const {
+    QList<QWidget*> all;
+    for (QLabel* label : L) all << label;
+    all << LB0 << RB0 << RB1 << CHB0 << E0 << E1;
+    for (QComboBox* combo : CB) all << combo;
+    for (QPushButton* button : B) all << button;
+    all.removeAll(nullptr);
+    return all;
+}
+
+void TForm1::HideAllControls() {
+    for (QWidget* control : RuntimeControls()) control->hide();
+    boardImage->hide();
+    turnImage->hide();
+}
+
+void TForm1::Place(QWidget* control, int left, int top, int width, int height) {
+    if (control->parentWidget() != client) control->setParent(client);
+    QSize size = control->sizeHint();
+    if (width >= 0) size.setWidth(width);
+    if (height >= 0) size.setHeight(height);
+    control->setGeometry(left, top, size.width(), size.height());
+    control->raise();
+    control->show();
+}
+
+void TForm1::PlaceLabel(int slot, int left, int top, const QString& caption) {
+    L[slot]->setText(caption);
+    Place(L[slot], left, top);
+}
+
+void TForm1::ApplyTheme(int index) {
+    if (index < 0 || index >= themeCount) return;
+    settings.themeIndex = index;
+    settings.themePath = themePaths[index];
+    const Rgb& c = themeColours[index];
+    QPalette palette = client->palette();
+    const QColor colour(c.red, c.green, c.blue);
+    palette.setColor(QPalette::Window, colour);
+    // Captions stay legible on the dark theme colours.
+    palette.setColor(QPalette::WindowText, colour.lightness() < 110 ? Qt::white : Qt::black);
+    client->setPalette(palette);
+}
+
+void TForm1::LoadThemeImages() { karvelo::LoadThemeImages(images, settings); }
+
+void TForm1::PaintBoardFrame() {
+    karvelo::PaintBoardFrame(boardImage->surface(), images);
+    if (boardImage->parentWidget() != client) boardImage->setParent(client);
+    boardImage->Refresh();
+}
+
+void TForm1::RepaintMatchScreen() {
+    const MatchState& m = matchState;
+    PaintFields(boardImage->surface(), m.board, images, m.showFieldValues == 1, m.cellWidth, m.cellHeight);
+    PaintTurnIcon(turnImage->surface(), images, m.playerOnMove);
+    if (boardImage->parentWidget() != client) boardImage->setParent(client);
+    if (turnImage->parentWidget() != client) turnImage->setParent(client);
+    boardImage->setGeometry(0, 0, 480, 480);
+    turnImage->setGeometry(325, 10, 20, 20);
+    const PlayerRecord& first = roster.roster[m.contestantIndex1];
+    const PlayerRecord& second = roster.roster[m.contestantIndex2];
+    PlaceLabel(11, 197, 7 + 13 * (m.playerOnMove - 1), QStringLiteral("<"));
+    PlaceLabel(12, 130, 7, NameText(first.name));
+    PlaceLabel(13, 130, 20, NameText(second.name));
+    PlaceLabel(14, 175, 7, QString::number(first.score));
+    PlaceLabel(15, 175, 20, QString::number(second.score));
+    boardImage->show();
+    turnImage->show();
+    boardImage->lower();
+    boardImage->Refresh();
+    turnImage->Refresh();
+}
+
+void TForm1::LetPendingEventsRun() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+namespace {
+// Counts the open boxes around one box, also when it throws.
+template <class ShowBox> auto WhileBoxOpen(int& boxesOpen, ShowBox show) {
+    ++boxesOpen;
+    struct Closed {
+        int& n;
+        ~Closed() { --n; }
+    } closed{boxesOpen};
+    return show();
+}
+}  // namespace
+
+void TForm1::Inform(const QString& caption, const QString& text) {
+    WhileBoxOpen(boxesOpen_, [&] { boxes_.Inform(caption, text); });
+}
+
+bool TForm1::AskYesNo(const std::string& caption, const std::string& text) {
+    return WhileBoxOpen(boxesOpen_, [&] {
+        return boxes_.AskYesNo(QString::fromStdString(caption), QString::fromStdString(text));
+    });
+}
+
+void TForm1::Warn(const std::string& text) { Inform(QStringLiteral("Pozor!"), QString::fromStdString(text)); }
+
+bool TForm1::GuardPasses() {
+    if (!MustFinishMatch(matchState)) return true;
+    Warn("Musíte nejdřív dohrát hru");
+    return false;
+}
+
+void TForm1::BoardMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    if (BoxOpen()) return;
+    if (matchState.matchRunning == 0) {
+        ApplyTheme(ThemeAtTitlePoint(x, y));
+        Hrat1Click();
+        return;
+    }
+    const QImage& emptyField = images.fieldBitmaps[0];
+    engine_.HumanMove(x, y, emptyField.width(), emptyField.height());
+}
+
+}  // namespace karvelo

@@ -1,0 +1,136 @@
+#pragma once
+// The main window: menu, run-time controls shared by the pages, the board picture. It owns the
+// program's state and carries out what the match engine asks of the screen.
+
+#include "karvelo/match/match_engine.h"
+#include "karvelo/match/match_host.h"
+#include "karvelo/match/match_state.h"
+#include "karvelo/picture_control.h"
+#include "karvelo/roster/player_record.h"
+#include "karvelo/roster/roster_file.h"
+#include "karvelo/theme_images.h"
+#include "karvelo/themes.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace karvelo {
+
+class MessageBoxes;
+
+class TForm1 final : public QMainWindow, public MatchHost {
+public:
+    // Performs the whole start-up; throws when it cannot complete (an image that will not load).
+    TForm1(MessageBoxes& boxes, RandomSource& random);
+    ~TForm1() override;
+
+    // Menu commands.
+    void Hrat1Click();
+    void Konechry1Click();
+    void Schema1Click();
+    void Edithracu1Click();
+    void Help1Click();
+    void Info1Click();
+
+    // Run-time control events.
+    void BoardMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void CB0Change();
+    void CB1Change();
+    void CB2Change();
+    void CB3Change();
+    void CB4Change();
+    void B0Click();
+    void LB0Click();
+    void B1Click();
+    void B2Click();
+    void B3Click();
+    void B4Click();
+    void B5Click();
+    void B6Click();
+    void B7Click();
+
+    // MatchHost
+    void HideAllControls() override;
+    void PaintBoardFrame() override;
+    void LoadThemeImages() override;
+    void RepaintMatchScreen() override;
+    void LetPendingEventsRun() override;
+    bool AskYesNo(const std::string& caption, const std::string& text) override;
+    void Warn(const std::string& text) override;
+    void OpenMatchSetupPage() override { Hrat1Click(); }
+
+    // State, read by tests and the pages.
+    MatchState matchState;
+    Settings settings;
+    Roster roster;
+    ThemeImages images;
+
+    // Controls, in fixed slots.
+    QWidget* client = nullptr;  // the 480 x 480 client area below the menu bar
+    std::array<QLabel*, 24> L{};
+    QListWidget* LB0 = nullptr;
+    QRadioButton* RB0 = nullptr;
+    QRadioButton* RB1 = nullptr;
+    QCheckBox* CHB0 = nullptr;
+    QLineEdit* E0 = nullptr;
+    QLineEdit* E1 = nullptr;
+    std::array<QComboBox*, 6> CB{};
+    std::array<QPushButton*, 8> B{};
+    PictureControl* boardImage = nullptr;
+    PictureControl* turnImage = nullptr;
+
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* Hra1 = nullptr;
+    QMenu* Nastaveni1 = nullptr;
+    QMenu* Oprogramu1 = nullptr;
+    QAction* Hrat1 = nullptr;
+    QAction* Konechry1 = nullptr;
+    QAction* Schema1 = nullptr;
+    QAction* Edithracu1 = nullptr;
+    QAction* Help1 = nullptr;
+    QAction* Info1 = nullptr;
+
+    // True while a message box is open: the window then takes no input.
+    bool BoxOpen() const { return boxesOpen_ > 0; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildWindow();
+    void BuildMenu();
+    void LoadRosterAtStartup();
+    void CreateRuntimeControls();
+    void ApplyTheme(int index);
+    // The match guard of the menu commands; true when the command may go on.
+    bool GuardPasses();
+    // Places a control on the client area and shows it; width or height -1 keeps its own size.
+    void Place(QWidget* control, int left, int top, int width = -1, int height = -1);
+    void PlaceLabel(int slot, int left, int top, const QString& caption);
+    void ShowContestantDetails(int contestantIndex, QLabel* scoreLabel, QLabel* typeLabel);
+    bool IsUsedEntry(int index) const { return index >= 0 && index < roster.rosterCount; }
+    void Inform(const QString& caption, const QString& text);
+    void StoreRosterOrWarn();
+    QList<QWidget*> RuntimeControls() const;
+
+    MessageBoxes& boxes_;
+    RandomSource& random_;
+    RosterFile rosterFile_;
+    MatchEngine engine_;
+    int boxesOpen_ = 0;
+};
+
+// Roster names are code page 1250 bytes; the screen shows them as Unicode.
+QString NameText(const char* cp1250);
+
+}  // namespace karvelo

@@ -1,0 +1,29 @@
+#pragma once
+// A picture with a persistent drawing surface: what is painted stays until painted over.
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace karvelo {
+
+class PictureControl final : public QWidget {
+public:
+    PictureControl(int width, int height);
+
+    QImage& surface() { return surface_; }
+    const QImage& surface() const { return surface_; }
+    // Shows what was painted on the surface since the last call.
+    void Refresh() { update(); }
+
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> onMouseDown;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QImage surface_;
+};
+
+}  // namespace karvelo

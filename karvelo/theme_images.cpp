@@ -1,0 +1,41 @@
+#include "karvelo/theme_images.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace karvelo {
+
+QImage LoadBitmap(const std::string& path) {
+    const QString file = QString::fromStdString(path);
+    QImageReader reader(file);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        const QString why = QFileInfo::exists(file) ? reader.errorString() : QStringLiteral("soubor neexistuje");
+        throw ImageLoadError(QStringLiteral("Nelze načíst obrázek „%1“: %2.").arg(file, why).toStdString());
+    }
+    // One pixel format for everything drawn, so fills never convert on the fly.
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+void LoadThemeImages(ThemeImages& images, const Settings& s) {
+    static const char* const frameFiles[9] = {"LHroh.bmp", "PHroh.bmp", "PDroh.bmp", "LDroh.bmp", "Hbok.bmp",
+                                              "Pbok.bmp",  "Dbok.bmp",  "Lbok.bmp",  "infoa.bmp"};
+    const std::string& t = s.themePath;
+    for (int i = 0; i < 9; ++i) images.frameBitmaps[i] = LoadBitmap(t + frameFiles[i]);
+    images.frameBitmaps[9] = LoadBitmap("obr/karvelo.bmp");
+
+    images.fieldBitmaps[0] = LoadBitmap(t + "Pole.bmp");
+    for (int v = 1; v <= 3; ++v) images.fieldBitmaps[v] = LoadBitmap(t + s.symbolPath1 + std::to_string(v) + ".bmp");
+    for (int v = 1; v <= 3; ++v)
+        images.fieldBitmaps[3 + v] = LoadBitmap(t + s.symbolPath2 + std::to_string(v) + ".bmp");
+    images.fieldBitmaps[7] = LoadBitmap(t + s.symbolPath1 + "0.bmp");
+    images.fieldBitmaps[8] = LoadBitmap(t + s.symbolPath2 + "0.bmp");
+
+    const std::string n = t + s.numbersPath;
+    images.valueBitmaps[0] = LoadBitmap(n + "+.bmp");
+    for (int v = 1; v <= 9; ++v) images.valueBitmaps[v] = LoadBitmap(n + std::to_string(v) + ".bmp");
+    images.valueBitmaps[10] = LoadBitmap(n + "++.bmp");
+    images.valueBitmaps[11] = LoadBitmap(n + "+++.bmp");
+}
+
+}  // namespace karvelo

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts one of the games, or runs the whole test suite.
+#   ./run.sh karvelo | zarn      build and play (files live in ./play, seeded from data/)
+#   ./run.sh test [--sanitize]   build and run every test headless
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$PWD
+
+packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-wine libgl-dev
+          libgtest-dev libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    if [[ $(id -u) -eq 0 ]]; then
+        apt-get update
+        DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+    else
+        echo "Missing packages. Run as root:"
+        echo "  apt-get update && apt-get install -y ${missing[*]}"
+        exit 1
+    fi
+fi
+
+what=${1:-}
+build=build
+cmake_args=()
+if [[ ${2:-} == --sanitize ]]; then
+    build=build-sanitize
+    cmake_args+=(-DSANITIZE=ON -DBUILD_BENCHMARKS=OFF)
+fi
+
+cmake -S . -B "$build" "${cmake_args[@]}" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+seed_play_folder() {
+    mkdir -p play
+    # Artwork and help follow the source tree; the roster is the player's own and is
+    # copied only when there is none yet.
+    (cd data && find . -type f ! -name data.dat) | while read -r f; do
+        mkdir -p "play/$(dirname "$f")"
+        cp -p "data/$f" "play/$f"
+    done
+    [[ -e play/data.dat ]] || cp data/data.dat play/data.dat
+}
+
+case $what in
+    karvelo|zarn)
+        seed_play_folder
+        cd play && exec "$root/$build/$what/$what"
+        ;;
+    test)
+        export QT_QPA_PLATFORM=offscreen
+        ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+        ;;
+    *)
+        echo "usage: $0 karvelo | zarn | test [--sanitize]" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,276 @@
+// The turn cycle driven through the engine's own interface, with a scripted window.
+
+#include "karvelo/match/five_in_row.h"
+#include "karvelo/match/match_engine.h"
+#include "karvelo/roster/roster_file.h"
+#include "support/fake_match_host.h"
+#include "support/scripted_random.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+#include <memory>
+
+using namespace karvelo;
+
+namespace {
+
+void SetEntry(Roster& r, int i, const char* name, int score, int type) {
+    PlayerRecord& e = r.roster[i];
+    std::strcpy(e.name, name);
+    e.nameLength = int(std::strlen(name));
+    e.score = score;
+    e.type = type;
+}
+
+// A match between roster entries 0 and 1 with everything the engine needs.
+struct Table {
+    QTemporaryDir dir;
+    MatchState m;
+    Roster roster;
+    std::unique_ptr<RosterFile> file;
+    test::ScriptedRandom random;
+    test::FakeMatchHost host;
+    std::unique_ptr<MatchEngine> engine;
+
+    Table(int type1, int type2, int score1 = 500, int score2 = 500) {
+        SetEntry(roster, 0, "Alfa", score1, type1);
+        SetEntry(roster, 1, "Beta", score2, type2);
+        roster.rosterCount = 2;
+        file = std::make_unique<RosterFile>(dir.filePath("data.dat").toStdString());
+        engine = std::make_unique<MatchEngine>(m, roster, *file, random, host);
+    }
+    void Start(int firstMover) {
+        m.matchRunning = 1;
+        m.playerOnMove = firstMover;
+        m.contestantType1 = roster.roster[0].type;
+        m.contestantType2 = roster.roster[1].type;
+        engine->StartMatch();
+    }
+    // A press in the middle of field (x, y).
+    void Click(int x, int y) { engine->HumanMove((x + 1) * 20 + 10, (y + 1) * 20 + 10, 20, 20); }
+    QByteArray FileBytes() {
+        QFile f(dir.filePath("data.dat"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    int Stones() const {
+        int n = 0;
+        for (int x = 1; x <= boardSize; ++x)
+            for (int y = 1; y <= boardSize; ++y) n += m.board[x][y].state != fsEmpty;
+        return n;
+    }
+};
+
+// Contestant 1 builds (1..5, 1) while contestant 2 answers in row 3.
+void PlayFiveForFirst(Table& t) {
+    for (int k = 1; k <= 4; ++k) {
+        t.Click(k, 1);
+        t.Click(k, 3);
+    }
+    t.Click(5, 1);
+}
+
+}  // namespace
+
+class MatchEngineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startMatchSteps() {
+        Table t(Human, Human);
+        t.m.board[4][4].state = 1;  // a stone of an abandoned match
+        t.Start(1);
+        QCOMPARE(t.host.calls, (std::vector<std::string>{"hide", "frame", "load", "repaint"}));
+        QCOMPARE(t.m.moveCount, 1);
+        QCOMPARE(t.m.firstMover, 1);
+        QCOMPARE(t.Stones(), 0);
+    }
+
+    void pressBounds_data() {
+        QTest::addColumn<int>("X");
+        QTest::addColumn<int>("Y");
+        QTest::addColumn<int>("fx");
+        QTest::addColumn<int>("fy");
+        QTest::newRow("x 40 ignored") << 40 << 100 << 0 << 0;
+        QTest::newRow("y 40 ignored") << 100 << 40 << 0 << 0;
+        QTest::newRow("x 41 first column") << 41 << 100 << 1 << 4;
+        QTest::newRow("x 59 first column") << 59 << 41 << 1 << 1;
+        QTest::newRow("x 60 second column") << 60 << 41 << 2 << 1;
+        QTest::newRow("x 439 last column") << 439 << 439 << 20 << 20;
+        QTest::newRow("x 440 ignored") << 440 << 100 << 0 << 0;
+        QTest::newRow("y 440 ignored") << 100 << 440 << 0 << 0;
+    }
+    void pressBounds() {
+        QFETCH(int, X);
+        QFETCH(int, Y);
+        QFETCH(int, fx);
+        QFETCH(int, fy);
+        Table t(Human, Human);
+        t.Start(1);
+        t.random.draws = {5};
+        t.engine->HumanMove(X, Y, 20, 20);
+        if (fx == 0) {
+            QCOMPARE(t.Stones(), 0);
+            QCOMPARE(t.m.playerOnMove, 1);
+            QCOMPARE(t.m.moveCount, 1);
+        } else {
+            QCOMPARE(t.m.board[fx][fy].state, 1);
+            QCOMPARE(t.m.board[fx][fy].picture, 5 % 3 + 1);
+            QCOMPARE(t.m.playerOnMove, 2);
+            QCOMPARE(t.m.moveCount, 2);
+        }
+    }
+
+    void pressOnAnOccupiedFieldChangesNothing() {
+        Table t(Human, Human);
+        t.Start(1);
+        t.Click(7, 7);
+        const Board before = t.m.board;
+        t.Click(7, 7);
+        QCOMPARE(t.m.playerOnMove, 2);
+        QCOMPARE(t.m.moveCount, 2);
+        QVERIFY(std::memcmp(&before, &t.m.board, sizeof before) == 0);
+    }
+
+    void largerFieldPicturesNeverLeaveTheBoard() {
+        Table t(Human, Human);
+        t.Start(1);
+        t.engine->HumanMove(439, 439, 10, 10);  // would be field 41
+        t.engine->HumanMove(41, 41, 30, 30);     // would be field 0
+        QCOMPARE(t.Stones(), 0);
+    }
+
+    void decidedMatchExchangesAndStoresScores() {
+        Table t(Human, Human, 500, 500);
+        t.Start(2);  // contestant 2 (Beta) begins and loses
+        t.Click(10, 10);
+        PlayFiveForFirst(t);
+        // Beta's stone at (10, 10) plus the eight and the winning stone: moveCount 10.
+        const ScoreChange expected = ExchangeScores(500, 500, 10, true);
+        QCOMPARE(t.roster.roster[0].score, expected.winnerScore);
+        QCOMPARE(t.roster.roster[1].score, expected.loserScore);
+        QCOMPARE(t.FileBytes(), QByteArray("Alfa      ") + QByteArray::number(expected.winnerScore) +
+                                    "x0\r\nBeta      " + QByteArray::number(expected.loserScore) + "x0\r\n#");
+        QCOMPARE(t.host.questions.back(), std::string("Vyhrál Alfa|Chcete začít další zápas?"));
+        // The final position stays until the answer: the question comes before any repaint.
+        QCOMPARE(t.host.calls.back(), std::string("ask"));
+        QCOMPARE(t.host.calls.end()[-2], std::string("repaint"));
+        QCOMPARE(t.m.matchRunning, 0);
+        QCOMPARE(t.host.calls.back(), std::string("ask"));
+    }
+
+    void yesStartsTheNextMatchWithTheLoser() {
+        Table t(Human, Human);
+        t.Start(1);
+        t.host.answers = {true};
+        PlayFiveForFirst(t);
+        QCOMPARE(t.m.matchRunning, 1);
+        QCOMPARE(t.m.playerOnMove, 2);
+        QCOMPARE(t.m.firstMover, 2);
+        QCOMPARE(t.m.moveCount, 1);
+        QCOMPARE(t.Stones(), 0);
+        QCOMPARE(t.host.calls.back(), std::string("repaint"));
+    }
+
+    void noReturnsToTheSetupPage() {
+        Table t(Human, Human);
+        t.Start(1);
+        PlayFiveForFirst(t);
+        QCOMPARE(t.host.calls.back(), std::string("setup"));
+        QCOMPARE(t.m.matchRunning, 0);
+        QCOMPARE(t.m.gameOver, 0);
+    }
+
+    void winnerPastTheLimitIsStoredAs999() {
+        Table t(Human, Human, 990, 900);
+        t.Start(1);
+        PlayFiveForFirst(t);
+        QCOMPARE(t.roster.roster[0].score, 999);
+        QVERIFY(t.FileBytes().startsWith("Alfa      999x0\r\n"));
+    }
+
+    void failedSaveIsReportedAndKeepsTheScores() {
+        Table t(Human, Human);
+        t.file = std::make_unique<RosterFile>(t.dir.filePath("missing-folder/data.dat").toStdString());
+        t.engine = std::make_unique<MatchEngine>(t.m, t.roster, *t.file, t.random, t.host);
+        t.Start(1);
+        PlayFiveForFirst(t);
+        QCOMPARE(t.host.warnings.size(), size_t(1));
+        QVERIFY(t.roster.roster[0].score > 500);
+        QVERIFY(t.roster.roster[1].score < 500);
+        QCOMPARE(t.host.questions.size(), size_t(1));
+    }
+
+    void computerFirstHasMovedWhenTheMatchStarts() {
+        Table t(CpuNovice, Human);
+        t.Start(1);
+        QCOMPARE(t.m.board[10][10].state, 1);
+        QCOMPARE(t.m.moveCount, 2);
+        QCOMPARE(t.m.playerOnMove, 2);
+        // Two draws for the computer's move: the field, then the variant.
+        QCOMPARE(t.random.drawn, 2);
+    }
+
+    void humanFiveGetsNoComputerReply() {
+        Table t(Human, CpuNovice);
+        t.Start(1);
+        for (int k = 1; k <= 4; ++k) t.Click(k, 1);
+        const int stonesBefore = t.Stones();
+        t.Click(5, 1);
+        QCOMPARE(t.Stones(), stonesBefore + 1);
+        QCOMPARE(t.host.questions.size(), size_t(1));
+    }
+
+    void computerSeriesRunsFlat() {
+        Table t(CpuNovice, CpuAdvanced);
+        t.host.answers = std::deque<bool>(12, true);
+        t.Start(1);
+        // Twelve Yes answers, then No: thirteen decided matches within one call.
+        QCOMPARE(t.host.questions.size(), size_t(13));
+        QCOMPARE(t.host.calls.back(), std::string("setup"));
+        // Every question is asked from the same depth: the matches do not nest.
+        for (const void* address : t.host.questionStackAddresses)
+            QCOMPARE(address, t.host.questionStackAddresses.front());
+        QVERIFY(std::count(t.host.calls.begin(), t.host.calls.end(), "events") > 0);
+    }
+
+    void fullBoardIsADraw() {
+        Table t(Human, Human);
+        t.Start(1);
+        // Pairs along a row, single stones along a column: nowhere five.
+        auto owner = [](int x, int y) { return (x / 2 + y) % 2 + 1; };
+        for (int x = 1; x <= boardSize; ++x)
+            for (int y = 1; y <= boardSize; ++y)
+                if (x != 20 || y != 20) t.m.board[x][y] = {owner(x, y), 0, owner(x, y) == 1 ? 1 : 4};
+        t.m.playerOnMove = owner(20, 20);
+        t.m.firstMover = 1;
+        t.m.moveCount = 400;
+        const Roster before = t.roster;
+        t.host.answers = {true};
+        t.Click(20, 20);
+        QCOMPARE(t.host.questions.back(), std::string("Remíza|Chcete začít další zápas?"));
+        QCOMPARE(t.roster.roster[0].score, before.roster[0].score);
+        QCOMPARE(t.roster.roster[1].score, before.roster[1].score);
+        QCOMPARE(t.FileBytes(), QByteArray());  // nothing to store
+        QCOMPARE(t.m.playerOnMove, 2);          // the one who did not begin
+        QCOMPARE(t.m.matchRunning, 1);
+        QCOMPARE(t.Stones(), 0);
+    }
+
+    void drawAnsweredNoOpensTheSetupPage() {
+        Table t(Human, Human);
+        t.Start(2);
+        auto owner = [](int x, int y) { return (x / 2 + y) % 2 + 1; };
+        for (int x = 1; x <= boardSize; ++x)
+            for (int y = 1; y <= boardSize; ++y)
+                if (x != 1 || y != 1) t.m.board[x][y] = {owner(x, y), 0, 1};
+        t.m.playerOnMove = owner(1, 1);
+        t.Click(1, 1);
+        QCOMPARE(t.host.calls.back(), std::string("setup"));
+        QCOMPARE(t.m.matchRunning, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(MatchEngineTest)
+#include "test_match_engine.moc"
