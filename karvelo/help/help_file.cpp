@@ -56,9 +56,11 @@ std::vector<HelpSpan> ParseSpans(std::string_view text) {
         plain.clear();
     };
     std::size_t pos = 0;
+    std::size_t close = 0; // the first "]]" after the last "[[" looked at; reused so long runs stay linear
     while (pos < text.size()) {
         const auto open = text.find("[[", pos);
-        const auto close = open == std::string_view::npos ? open : text.find("]]", open + 2);
+        if (open == std::string_view::npos) break;
+        if (close < open + 2) close = text.find("]]", open + 2);
         if (close == std::string_view::npos) break;
         const std::string_view inner = text.substr(open + 2, close - open - 2);
         // "[[" inside means the outer brackets are text and the inner ones may start a link.
@@ -120,7 +122,7 @@ HelpFile HelpFile::Parse(std::string_view text) {
             if (!header.isHeader) continue;
             flushParagraph();
             current = nullptr;
-            if (header.context && file.FindTopic(*header.context) == nullptr) {
+            if (header.context && file.index_.emplace(*header.context, file.topics_.size()).second) {
                 file.topics_.push_back(HelpTopic{*header.context, header.title, {}});
                 current = &file.topics_.back();
             }
@@ -145,9 +147,8 @@ HelpFile HelpFile::Parse(std::string_view text) {
 }
 
 const HelpTopic* HelpFile::FindTopic(int context) const {
-    for (const HelpTopic& topic : topics_)
-        if (topic.context == context) return &topic;
-    return nullptr;
+    const auto found = index_.find(context);
+    return found == index_.end() ? nullptr : &topics_[found->second];
 }
 
 HelpLoadResult LoadHelpFile(const std::string& path) {

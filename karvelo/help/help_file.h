@@ -13,6 +13,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace karvelo::help {
@@ -46,6 +47,8 @@ public:
 
 private:
     std::vector<HelpTopic> topics_; // in file order
+    // Context number to position in topics_: a damaged file can hold very many topics.
+    std::unordered_map<int, std::size_t> index_;
 };
 
 enum class HelpError { None, FileMissing, FileUnreadable, FileTooLarge, FileEmpty, NoTopics, TopicMissing };
