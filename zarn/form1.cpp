@@ -1,0 +1,151 @@
+#include "zarn/form1.h"
+
+#include "zarn/client_surface.h"
+#include "zarn/message_boxes.h"
+#include "zarn/rules/difficulty.h"
+#include "zarn/rules/timing.h"
+#include "zarn/tile_files.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace zarn {
+
+TForm1::TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock)
+    : boxes_(boxes), random_(random), clock_(clock), uncovering_(field, *this) {
+    setWindowTitle(QString::fromUtf8(kApplicationTitle));
+    client_ = new ClientSurface(QSize(kClientWidth, kClientHeight), this);
+    setCentralWidget(client_);
+    // Field clicks arrive as queued calls on a plain object: an error thrown while one is handled
+    // then reaches the application's notify without unwinding through any widget's code.
+    clickRelay_ = new QObject(this);
+    CreateControls();
+    CreateMenu();
+    resize(kClientWidth, kClientHeight + MainMenu1->sizeHint().height());
+    move(0, 0);
+    FormCreate();
+    Timer1->start();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateControls() {
+    Button1 = new QPushButton(QStringLiteral("Začít hru"), client_);
+    Button1->setGeometry(8, 428, 75, 25);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+    Label1 = new QLabel(client_);
+    Label1->move(8, 409);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+
+    Label2 = new QLabel(QStringLiteral("časovač"), client_);
+    Label2->move(248, 428);
+    Label2->adjustSize();
+
+    Label3 = new QLabel(QStringLiteral("Váš čas:"), client_);
+    Label3->move(202, 428);
+    Label3->adjustSize();
+}
+
+void TForm1::CreateMenu() {
+    MainMenu1 = new QMenuBar(this);
+    setMenuBar(MainMenu1);
+    N1 = MainMenu1->addMenu(QStringLiteral("Menu"));
+    Novhra1 = N1->addMenu(QStringLiteral("Obtížnost"));
+    Lehk1 = Novhra1->addAction(QStringLiteral("Lehká"), this, [this] { Lehk1Click(); });
+    Stedn1 = Novhra1->addAction(QStringLiteral("Střední"), this, [this] { Stedn1Click(); });
+    k1 = Novhra1->addAction(QStringLiteral("Těžká"), this, [this] { k1Click(); });
+    Ukonit1 = N1->addAction(QStringLiteral("Ukončit"), this, [this] { Ukonit1Click(); });
+}
+
+void TForm1::FormCreate() {
+    for (int row = 1; row <= kMaxSide; ++row) {
+        for (int column = 1; column <= kMaxSide; ++column) {
+            auto* button = new QPushButton(client_);
+            button->hide();
+            button->setAccessibleName(QStringLiteral("Řádek %1, sloupec %2").arg(row).arg(column));
+            connect(button, &QPushButton::clicked, clickRelay_, [this, button] { FieldButtonClick(button); },
+                    Qt::QueuedConnection);
+            buttons[row][column] = button;
+        }
+    }
+    field.difficulty = kLehka;
+}
+
+QPoint TForm1::FieldTopLeft(std::int32_t row, std::int32_t column) {
+    return {kFieldOrigin + kFieldPitch * (column - 1), kFieldOrigin + kFieldPitch * (row - 1)};
+}
+
+double TForm1::Now() const { return SecondsFromMilliseconds(clock_.MillisecondsSinceStart()); }
+
+void TForm1::NewGame() {
+    field.LayNewField(random_);
+
+    mineCountText = QStringLiteral("Celkový počet min: %1").arg(field.minesPlaced);
+    Label1->setText(mineCountText);
+    Label1->adjustSize();
+
+    // One repaint for the whole layout instead of one per button shown or hidden.
+    client_->setUpdatesEnabled(false);
+    client_->Clear();
+    for (int row = 1; row <= kMaxSide; ++row)
+        for (int column = 1; column <= kMaxSide; ++column) buttons[row][column]->hide();
+    const std::int32_t side = field.Side();
+    for (int row = 1; row <= side; ++row) {
+        for (int column = 1; column <= side; ++column) {
+            QPushButton* button = buttons[row][column];
+            button->setGeometry(QRect(FieldTopLeft(row, column), QSize(kFieldPitch, kFieldPitch)));
+            button->show();
+        }
+    }
+    client_->setUpdatesEnabled(true);
+}
+
+void TForm1::Button1Click() {
+    field.ApplyDifficulty();
+    NewGame();
+    field.startSeconds = WholeSeconds(Now());
+}
+
+void TForm1::Timer1Timer() {
+    Label2->setText(QString::number(WholeSeconds(Now() - field.startSeconds)));
+    Label2->adjustSize();
+    if (!TimeLimitReached(field.difficulty, field.fieldSize, Now(), field.startSeconds)) return;
+    // Reset first, so ticks while the box is open cannot end the game again.
+    field.startSeconds = WholeSeconds(Now());
+    ShowMessage(kTimeLimitText);
+    NewGame();
+    field.startSeconds = WholeSeconds(Now());
+}
+
+void TForm1::Lehk1Click() { field.difficulty = kLehka; }
+void TForm1::Stedn1Click() { field.difficulty = kStredni; }
+void TForm1::k1Click() { field.difficulty = kTezka; }
+
+void TForm1::Ukonit1Click() { QCoreApplication::quit(); }
+
+void TForm1::FieldButtonClick(QPushButton* sender) {
+    if (sender->isHidden()) return;  // uncovered, or outside the new field, since it was clicked
+    const std::int32_t column = (sender->x() - kFieldOrigin) / kFieldPitch + 1;
+    const std::int32_t row = (sender->y() - kFieldOrigin) / kFieldPitch + 1;
+    uncovering_.ClickField(row, column);
+}
+
+void TForm1::PaintTile(std::int32_t row, std::int32_t column, const std::string& tileFile) {
+    const QImage tile = LoadTile(tileFile);
+    QPushButton* button = buttons[row][column];
+    button->hide();
+    client_->DrawTile(button->pos(), tile);
+}
+
+void TForm1::LetPendingEventsRun() { QCoreApplication::processEvents(); }
+
+void TForm1::ShowMessage(const std::string& text) { boxes_.Inform(QString::fromStdString(text)); }
+
+}  // namespace zarn

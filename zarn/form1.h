@@ -1,0 +1,92 @@
+#pragma once
+// The main window: menu, labels, "Začít hru", the 400 field buttons, the timer. It owns the
+// game state and carries out what the uncovering rules ask of the screen.
+
+#include "zarn/rules/clock.h"
+#include "zarn/rules/field_view.h"
+#include "zarn/rules/minefield.h"
+#include "zarn/rules/random_engine.h"
+#include "zarn/rules/uncovering.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTimer;
+
+namespace zarn {
+
+class ClientSurface;
+class MessageBoxes;
+
+inline constexpr int kClientWidth = 411;
+inline constexpr int kClientHeight = 459;
+inline constexpr int kFieldOrigin = 5;  // client pixels of the top-left field's corner
+inline constexpr int kFieldPitch = 20;  // buttons and tiles are 20 x 20 and touch each other
+
+inline constexpr const char* kTimeLimitText = "Uplynulo 7 minut a 30 sekund, KONEC HRY";
+
+class TForm1 final : public QMainWindow, public FieldView {
+public:
+    TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock);
+    ~TForm1() override;
+
+    // Event handlers.
+    void FormCreate();
+    void Button1Click();
+    void Timer1Timer();
+    void Lehk1Click();
+    void Stedn1Click();
+    void k1Click();
+    void Ukonit1Click();
+    void FieldButtonClick(QPushButton* sender);
+
+    // Lays out a new field with the size and mine count last applied by "Začít hru".
+    void NewGame() override;
+
+    // FieldView
+    void PaintTile(std::int32_t row, std::int32_t column, const std::string& tileFile) override;
+    void LetPendingEventsRun() override;
+    void ShowMessage(const std::string& text) override;
+
+    ClientSurface* Client() const { return client_; }
+
+    // Controls, in their order of declaration.
+    QPushButton* Button1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* N1 = nullptr;
+    QMenu* Novhra1 = nullptr;
+    QAction* Ukonit1 = nullptr;
+    QAction* Lehk1 = nullptr;
+    QAction* Stedn1 = nullptr;
+    QAction* k1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+
+    // Game state.
+    Minefield field;
+    QString mineCountText;
+    std::array<std::array<QPushButton*, kArraySide>, kArraySide> buttons{};  // rows, columns 1..20
+
+private:
+    void CreateControls();
+    void CreateMenu();
+    double Now() const;  // seconds since program start, read afresh each time
+    static QPoint FieldTopLeft(std::int32_t row, std::int32_t column);
+
+    MessageBoxes& boxes_;
+    RandomEngine& random_;
+    const Clock& clock_;
+    ClientSurface* client_ = nullptr;
+    QObject* clickRelay_ = nullptr;
+    Uncovering uncovering_;
+};
+
+}  // namespace zarn

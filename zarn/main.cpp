@@ -1,0 +1,5 @@
+// Zarn: find the safe fields of a minefield.
+
+#include "zarn/startup.h"
+
+int main(int argc, char** argv) { return zarn::RunZarn(argc, argv); }

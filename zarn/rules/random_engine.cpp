@@ -1,0 +1,18 @@
+#include "zarn/rules/random_engine.h"
+
+#include <chrono>
+
+namespace zarn {
+
+ClockSeededEngine::ClockSeededEngine()
+    : generator_(static_cast<std::mt19937::result_type>(
+          std::chrono::high_resolution_clock::now().time_since_epoch().count())) {}
+
+long ClockSeededEngine::NextNonNegative() { return static_cast<long>(generator_() >> 1); }
+
+std::int32_t RandomBelow(RandomEngine& engine, std::int32_t n) {
+    if (n == 0) return 0;
+    return static_cast<std::int32_t>(engine.NextNonNegative() % n);
+}
+
+}  // namespace zarn
