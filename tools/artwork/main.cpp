@@ -1,0 +1,69 @@
+// Draws all shipped bitmaps of both games into an output root:
+//   artwork <root> [--preview <folder>]
+// writes <root>/data/obr/<theme>/..., <root>/data/obr/karvelo.bmp, <root>/data/mina.bmp,
+// <root>/data/zarn0.bmp ... zarn8.bmp, <root>/karvelo/karvelo.png and <root>/zarn/zarn.png.
+#include "bmp_file.h"
+#include "icons.h"
+#include "lettering.h"
+#include "match_preview.h"
+#include "minefield_tiles.h"
+#include "theme_art.h"
+#include "theme_writer.h"
+#include "title_picture.h"
+
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "artwork: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || (args.size() != 1 && !(args.size() == 3 && args[1] == "--preview")))
+        return Fail("usage: artwork <output root> [--preview <folder>]");
+    const QString root = args[0];
+    const QString data = root + "/data";
+    const QString fontFamily = artwork::RegisterTextFont();
+
+    std::vector<std::unique_ptr<artwork::ThemeArt>> themes;
+    themes.push_back(artwork::MakeGothicArt());
+    themes.push_back(artwork::MakeGardenArt());
+    themes.push_back(artwork::MakeOceanArt());
+    themes.push_back(artwork::MakeMysteryArt());
+
+    QStringList written;
+    QString error;
+    for (const auto& theme : themes)
+        if (!artwork::WriteTheme(*theme, data + "/obr", &written, &error)) return Fail(error);
+    const artwork::TitleThemes titleThemes{*themes[0], *themes[1], *themes[2], *themes[3]};
+    if (!artwork::WriteTitlePicture(data + "/obr/karvelo.bmp", titleThemes, fontFamily, &error))
+        return Fail(error);
+    written.append(data + "/obr/karvelo.bmp");
+    if (!artwork::WriteMinefieldTiles(data, &written, &error)) return Fail(error);
+    if (!artwork::WriteIcons(root, &error)) return Fail(error);
+
+    for (const QString& path : written)
+        if (artwork::BmpBitCount(path) != 24) return Fail(path + " is not a 24-bit bitmap");
+    std::printf("artwork: wrote %lld bitmaps and 2 icons under %s\n", static_cast<long long>(written.size()),
+                qPrintable(root));
+
+    if (args.size() == 3) {
+        QStringList names;
+        for (const auto& theme : themes)
+            names.append(theme->folderName());
+        if (!artwork::WritePreviews(root, args[2], names, &error)) return Fail(error);
+        std::printf("artwork: previews in %s\n", qPrintable(args[2]));
+    }
+    return 0;
+}

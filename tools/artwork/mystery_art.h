@@ -1,0 +1,25 @@
+#pragma once
+
+#include "theme_art.h"
+
+namespace artwork {
+
+// Dark red: a velvet frame with golden runes, moons in the corners, a parchment panel, and
+// glowing sun runes, water drops and leaves on a dusky board as stones.
+class MysteryArt final : public ThemeArt {
+public:
+    QString folderName() const override { return "Mystery"; }
+    std::array<QString, symbolSetCount> setNames() const override;
+    QColor windowColour() const override { return QColor(111, 0, 0); }
+    QColor labelColour() const override { return QColor(0, 0, 0); }
+    QImage field() const override;
+    QImage highlightField() const override;
+    void paintStone(QPainter& painter, int set, int variant) const override;
+    QImage stone(int set, int variant, bool highlighted) const override;
+    QImage topBand() const override;
+    QImage corner() const override;
+    QImage panel(const QImage& bandBehind) const override;
+    MarkStyle markStyle() const override;
+};
+
+} // namespace artwork
