@@ -20,7 +20,8 @@ struct RosterLoadReport {
     std::string detail;  // UTF-8, for the user: what was wrong
 };
 
-// Thrown by SaveRoster; what() is a UTF-8 reason for the user. data.dat is then unchanged.
+// Thrown by SaveRoster; what() is a UTF-8 reason for the user. data.dat is then unchanged, and so
+// is the table.
 class RosterSaveError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -1,0 +1,35 @@
+#include "karvelo/roster/player_record.h"
+
+namespace karvelo {
+
+const char* ShortTypeText(std::int32_t type) {
+    switch (type) {
+    case Human:
+        return "HUM";
+    case CpuNovice:
+        return "CPUnov";
+    case CpuBeginner:
+        return "CPUzač";
+    case CpuAdvanced:
+        return "CPUpok";
+    default:
+        return nullptr;
+    }
+}
+
+const char* LongTypeText(std::int32_t type) {
+    switch (type) {
+    case Human:
+        return "HUM";
+    case CpuNovice:
+        return "CPU nováček";
+    case CpuBeginner:
+        return "CPU začátečník";
+    case CpuAdvanced:
+        return "CPU pokročilý";
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace karvelo
