@@ -92,6 +92,12 @@ void TForm1::CreateRuntimeControls() {
         L[i] = new QLabel;
         L[i]->setObjectName(QStringLiteral("L%1").arg(i));
     }
+    // The panel labels stand on the light panel strip of every theme, not on the window colour.
+    for (int i = 11; i <= 15; ++i) {
+        QPalette palette = L[i]->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        L[i]->setPalette(palette);
+    }
     LB0 = new QListWidget;
     RB0 = new QRadioButton;
     RB1 = new QRadioButton;

@@ -86,8 +86,8 @@ private slots:
         QCOMPARE(form.settings.themePath, std::string(folders[theme]));
         QCOMPARE(Background(form), colours[theme]);
         // The set-up page is open, with the new theme's images loaded.
-        QVERIFY(form.B[0]->isVisible());
-        QVERIFY(!form.boardImage->isVisible());
+        QVERIFY(form.B[0]->isVisibleTo(&form));
+        QVERIFY(!form.boardImage->isVisibleTo(&form));
         QCOMPARE(QColor(form.images.fieldBitmaps[0].pixel(0, 0)),
                  ColourOf(QString::fromLatin1(folders[theme]) + "Pole.bmp"));
     }
@@ -99,7 +99,7 @@ private slots:
         form.matchState.moveCount = 5;
         form.Schema1->trigger();
         QVERIFY(f.boxes.shown.empty());
-        QVERIFY(form.CB[0]->isVisible());
+        QVERIFY(form.CB[0]->isVisibleTo(&form));
 
         form.RepaintMatchScreen();  // back on the board
         form.matchState.moveCount = 6;
@@ -109,14 +109,14 @@ private slots:
             QCOMPARE(f.boxes.shown.size(), size_t(1));
             QCOMPARE(f.boxes.LastCaption(), QStringLiteral("Pozor!"));
             QCOMPARE(f.boxes.LastText(), QStringLiteral("Musíte nejdřív dohrát hru"));
-            QVERIFY(form.boardImage->isVisible());
+            QVERIFY(form.boardImage->isVisibleTo(&form));
         }
         // A decided match no longer holds the user, whatever moveCount says.
         form.matchState.matchRunning = 0;
         f.boxes.shown.clear();
         form.Schema1->trigger();
         QVERIFY(f.boxes.shown.empty());
-        QVERIFY(form.CB[0]->isVisible());
+        QVERIFY(form.CB[0]->isVisibleTo(&form));
     }
 
     void infoText() {

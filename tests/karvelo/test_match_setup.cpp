@@ -60,8 +60,8 @@ private slots:
         QCOMPARE(form.CB[4]->currentIndex(), 1);
         QCOMPARE(form.L[17]->text(), QStringLiteral("500"));
         QCOMPARE(form.L[21]->text(), QStringLiteral("HUM"));
-        QVERIFY(!form.boardImage->isVisible());
-        QVERIFY(!form.CB[0]->isVisible());
+        QVERIFY(!form.boardImage->isVisibleTo(&form));
+        QVERIFY(!form.CB[0]->isVisibleTo(&form));
 
         Choose(form.CB[2], 3, form, &TForm1::CB2Change);
         QCOMPARE(form.matchState.contestantIndex2, 3);
@@ -119,7 +119,7 @@ private slots:
                  QStringLiteral("Hra dvou hráčů typu CPU může způsobit potíže!\nOpravdu chcete pokračovat?"));
         QCOMPARE(form.matchState.matchRunning, 0);
         QCOMPARE(form.matchState.showFieldValues, 0);
-        QVERIFY(form.B[0]->isVisible());
+        QVERIFY(form.B[0]->isVisibleTo(&form));
         QCOMPARE(f.boxes.shown.size(), size_t(3));
     }
 
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(form.roster.roster[1].score, 606);
         QVERIFY(f.ReadFile("data.dat").startsWith("Alfa      516x0\r\nBeta      606x0\r\n"));
         // Answered No: the set-up page, and the board takes no more symbols.
-        QVERIFY(form.B[0]->isVisible());
+        QVERIFY(form.B[0]->isVisibleTo(&form));
         QCOMPARE(m.matchRunning, 0);
     }
 
