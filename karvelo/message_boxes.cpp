@@ -5,8 +5,24 @@
 namespace karvelo {
 
 namespace {
+// Tab-aligned lines shown as a two-column table: a label's own tab stops are far too wide.
+QString AlignedColumns(const QString& text) {
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QStringList cells = line.split(QLatin1Char('\t'), Qt::SkipEmptyParts);
+        html += QStringLiteral("<tr>");
+        for (const QString& cell : cells) html += QStringLiteral("<td style=\"padding-right:12px\">%1</td>").arg(cell.toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
 int Run(const QString& caption, const QString& text, QMessageBox::StandardButtons buttons) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, buttons);
+    if (text.contains(QLatin1Char('\t'))) {
+        box.setTextFormat(Qt::RichText);
+        box.setText(AlignedColumns(text));
+    }
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec();
 }
