@@ -17,12 +17,14 @@ public:
     // Removes every tile, ready for a new field.
     void Clear();
 
+    // Null until the first tile is drawn.
     const QImage& Surface() const { return surface_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QSize surfaceSize_;
     QImage surface_;
 };
 

@@ -1,6 +1,7 @@
 #include "zarn/form1.h"
 
 #include "zarn/client_surface.h"
+#include "zarn/field_button.h"
 #include "zarn/message_boxes.h"
 #include "zarn/rules/difficulty.h"
 #include "zarn/rules/timing.h"
@@ -17,13 +18,14 @@ namespace zarn {
 TForm1::TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock)
     : boxes_(boxes), random_(random), clock_(clock), uncovering_(field, *this) {
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
+    InstallFieldButtonAccessibility();
     client_ = new ClientSurface(QSize(kClientWidth, kClientHeight), this);
-    setCentralWidget(client_);
     // Field clicks arrive as queued calls on a plain object: an error thrown while one is handled
     // then reaches the application's notify without unwinding through any widget's code.
     clickRelay_ = new QObject(this);
     CreateControls();
     CreateMenu();
+    // The menu bar sits above the client area, outside it.
     resize(kClientWidth, kClientHeight + MainMenu1->sizeHint().height());
     move(0, 0);
     FormCreate();
@@ -55,7 +57,6 @@ void TForm1::CreateControls() {
 
 void TForm1::CreateMenu() {
     MainMenu1 = new QMenuBar(this);
-    setMenuBar(MainMenu1);
     N1 = MainMenu1->addMenu(QStringLiteral("Menu"));
     Novhra1 = N1->addMenu(QStringLiteral("Obtížnost"));
     Lehk1 = Novhra1->addAction(QStringLiteral("Lehká"), this, [this] { Lehk1Click(); });
@@ -67,15 +68,20 @@ void TForm1::CreateMenu() {
 void TForm1::FormCreate() {
     for (int row = 1; row <= kMaxSide; ++row) {
         for (int column = 1; column <= kMaxSide; ++column) {
-            auto* button = new QPushButton(client_);
+            auto* button = new FieldButton(row, column, client_);
             button->hide();
-            button->setAccessibleName(QStringLiteral("Řádek %1, sloupec %2").arg(row).arg(column));
             connect(button, &QPushButton::clicked, clickRelay_, [this, button] { FieldButtonClick(button); },
                     Qt::QueuedConnection);
             buttons[row][column] = button;
         }
     }
     field.difficulty = kLehka;
+}
+
+void TForm1::resizeEvent(QResizeEvent*) {
+    const int menuHeight = MainMenu1->sizeHint().height();
+    MainMenu1->setGeometry(0, 0, width(), menuHeight);
+    client_->setGeometry(0, menuHeight, width(), height() - menuHeight);
 }
 
 QPoint TForm1::FieldTopLeft(std::int32_t row, std::int32_t column) {

@@ -8,7 +8,7 @@
 #include "zarn/rules/random_engine.h"
 #include "zarn/rules/uncovering.h"
 
-#include <QMainWindow>
+#include <QWidget>
 #include <QString>
 #include <array>
 
@@ -31,7 +31,7 @@ inline constexpr int kFieldPitch = 20;  // buttons and tiles are 20 x 20 and tou
 
 inline constexpr const char* kTimeLimitText = "Uplynulo 7 minut a 30 sekund, KONEC HRY";
 
-class TForm1 final : public QMainWindow, public FieldView {
+class TForm1 final : public QWidget, public FieldView {
 public:
     TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock);
     ~TForm1() override;
@@ -74,6 +74,9 @@ public:
     Minefield field;
     QString mineCountText;
     std::array<std::array<QPushButton*, kArraySide>, kArraySide> buttons{};  // rows, columns 1..20
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateControls();

@@ -58,13 +58,25 @@ private slots:
         QCOMPARE(form.field.mineTarget, 0);
     }
 
-    void fieldButtonsHaveDistinctAccessibleNames() {
+    void fieldButtonsAreNamedPressableButtonsForScreenReaders() {
         FormFixture f;
         QSet<QString> names;
-        for (int row = 1; row <= 20; ++row)
-            for (int column = 1; column <= 20; ++column) names.insert(f.form->buttons[row][column]->accessibleName());
+        for (int row = 1; row <= 20; ++row) {
+            for (int column = 1; column <= 20; ++column) {
+                QAccessibleInterface* button = QAccessible::queryAccessibleInterface(f.form->buttons[row][column]);
+                QCOMPARE(button->role(), QAccessible::Button);
+                names.insert(button->text(QAccessible::Name));
+            }
+        }
         QCOMPARE(names.size(), 400);
-        QCOMPARE(f.form->buttons[3][17]->accessibleName(), QStringLiteral("Řádek 3, sloupec 17"));
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(f.form->buttons[3][7]);
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Řádek 3, sloupec 7"));
+
+        f.form->Button1Click();
+        f.Lay(std::vector<std::string>(10, ".......*.."));  // (3,7) is numbered: uncovers alone
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(f.form->buttons[3][7]->isHidden());
     }
 
     void difficultyMenuSetsOnlyTheDifficulty() {

@@ -34,7 +34,9 @@ void FormFixture::Lay(const std::vector<std::string>& rows) {
 }
 
 QColor FormFixture::SurfaceAt(int row, int column) const {
-    return form->Client()->Surface().pixelColor(15 + 20 * (column - 1), 15 + 20 * (row - 1));
+    const QImage& surface = form->Client()->Surface();
+    if (surface.isNull()) return Qt::transparent;  // no tile drawn yet
+    return surface.pixelColor(15 + 20 * (column - 1), 15 + 20 * (row - 1));
 }
 
 QColor FormFixture::ScreenAt(int row, int column) const {
