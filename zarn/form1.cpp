@@ -7,6 +7,7 @@
 #include "zarn/rules/timing.h"
 #include "zarn/tile_files.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -66,12 +67,17 @@ void TForm1::CreateMenu() {
 }
 
 void TForm1::FormCreate() {
+    // One group carries every field button's click to FieldButtonClick.
+    fieldButtons_ = new QButtonGroup(this);
+    fieldButtons_->setExclusive(false);
+    connect(fieldButtons_, &QButtonGroup::buttonClicked, clickRelay_,
+            [this](QAbstractButton* sender) { FieldButtonClick(static_cast<QPushButton*>(sender)); },
+            Qt::QueuedConnection);
     for (int row = 1; row <= kMaxSide; ++row) {
         for (int column = 1; column <= kMaxSide; ++column) {
             auto* button = new FieldButton(row, column, client_);
             button->hide();
-            connect(button, &QPushButton::clicked, clickRelay_, [this, button] { FieldButtonClick(button); },
-                    Qt::QueuedConnection);
+            fieldButtons_->addButton(button);
             buttons[row][column] = button;
         }
     }

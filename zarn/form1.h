@@ -13,6 +13,7 @@
 #include <array>
 
 class QAction;
+class QButtonGroup;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -89,6 +90,7 @@ private:
     const Clock& clock_;
     ClientSurface* client_ = nullptr;
     QObject* clickRelay_ = nullptr;
+    QButtonGroup* fieldButtons_ = nullptr;
     Uncovering uncovering_;
 };
 
