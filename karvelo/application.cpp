@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
 
 namespace karvelo {
 
@@ -26,10 +27,24 @@ bool KarveloApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        const QString text = ErrorText(std::current_exception());
-        if (boxes_) boxes_->ReportError(text);
+        ReportHandlerError(std::current_exception());
         return true;
     }
+}
+
+void KarveloApplication::ReportHandlerError(std::exception_ptr error) {
+    const QString text = ErrorText(error);
+    if (boxes_)
+        boxes_->ReportError(text);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+void ReportHandlerError(std::exception_ptr error) {
+    if (auto* app = dynamic_cast<KarveloApplication*>(QCoreApplication::instance()))
+        app->ReportHandlerError(error);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(ErrorText(error)));
 }
 
 void PrepareApplication(QApplication& app) {

@@ -2,6 +2,8 @@
 // The application object: the one place where errors that escape an event handler are caught.
 
 #include <QApplication>
+#include <exception>
+#include <type_traits>
 
 namespace karvelo {
 
@@ -14,8 +16,11 @@ public:
     void SetMessageBoxes(MessageBoxes* boxes) { boxes_ = boxes; }
 
     // Delivers the event; an exception thrown by its handler is shown in an error box and the
-    // program goes on with its next event. Qt never sees the exception.
+    // program goes on with its next event.
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // The one place that reports an error which ended a handler.
+    void ReportHandlerError(std::exception_ptr error);
 
 private:
     MessageBoxes* boxes_ = nullptr;
@@ -26,5 +31,23 @@ void PrepareApplication(QApplication& app);
 
 // The message of an exception for the error box; empty for exceptions that are not errors.
 QString ErrorText(std::exception_ptr error);
+
+// Qt's own code is not built to be unwound through, so a handler that Qt calls must not let an
+// exception out: Guarded wraps it and hands any error to the application's report.
+void ReportHandlerError(std::exception_ptr error);
+
+template <class Handler> auto Guarded(Handler handler) {
+    return [handler](auto&&... args) {
+        try {
+            // A handler may take the signal's arguments or ignore them.
+            if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
+                handler(std::forward<decltype(args)>(args)...);
+            else
+                handler();
+        } catch (...) {
+            ReportHandlerError(std::current_exception());
+        }
+    };
+}
 
 }  // namespace karvelo

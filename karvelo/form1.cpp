@@ -1,5 +1,6 @@
 #include "karvelo/form1.h"
 
+#include "karvelo/application.h"
 #include "karvelo/drawing.h"
 #include "karvelo/message_boxes.h"
 #include "karvelo/roster/codepage1250.h"
@@ -34,9 +35,9 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     FillBoardRect(boardImage->surface(), images.frameBitmaps[9], 0, 0, 480, 480);  // 11
     Place(boardImage, 0, 0);  // 12
     CreateRuntimeControls();  // 13
-    boardImage->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    boardImage->onMouseDown = Guarded([this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
         BoardMouseDown(button, shift, x, y);
-    };  // 14
+    });  // 14
 }
 
 TForm1::~TForm1() {
@@ -118,11 +119,13 @@ void TForm1::CreateRuntimeControls() {
     void (TForm1::*const buttonClicks[8])() = {&TForm1::B0Click, &TForm1::B1Click, &TForm1::B2Click,
                                                &TForm1::B3Click, &TForm1::B4Click, &TForm1::B5Click,
                                                &TForm1::B6Click, &TForm1::B7Click};
-    for (int i = 0; i < 8; ++i) connect(B[i], &QPushButton::clicked, this, buttonClicks[i]);
-    connect(LB0, &QListWidget::clicked, this, &TForm1::LB0Click);
+    for (int i = 0; i < 8; ++i)
+        connect(B[i], &QPushButton::clicked, this, Guarded([this, click = buttonClicks[i]] { (this->*click)(); }));
+    connect(LB0, &QListWidget::clicked, this, Guarded([this] { LB0Click(); }));
     void (TForm1::*const comboChanges[5])() = {&TForm1::CB0Change, &TForm1::CB1Change, &TForm1::CB2Change,
                                                &TForm1::CB3Change, &TForm1::CB4Change};
-    for (int i = 0; i < 5; ++i) connect(CB[i], &QComboBox::activated, this, comboChanges[i]);
+    for (int i = 0; i < 5; ++i)
+        connect(CB[i], &QComboBox::activated, this, Guarded([this, change = comboChanges[i]] { (this->*change)(); }));
 }
 
 QList<QWidget*> TForm1::RuntimeControls() const {

@@ -2,6 +2,7 @@
 
 #include "karvelo/form1.h"
 
+#include "karvelo/application.h"
 #include "karvelo/help/help_viewer.h"
 
 #include <QCloseEvent>
@@ -23,7 +24,7 @@ void TForm1::BuildMenu() {
     auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TForm1::*handler)()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this, Guarded([this, handler] { (this->*handler)(); }));
         return action;
     };
     Hrat1 = item(Hra1, "Hrat1", QStringLiteral("Hrát"), &TForm1::Hrat1Click);
