@@ -19,8 +19,14 @@ public:
 // Real boxes: modal, no icon, a single OK button, the application's title as caption.
 class QtMessageBoxes final : public MessageBoxes {
 public:
+    // Boxes are centred over the owner once there is one.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
     void Inform(const QString& text) override;
     void ReportError(const QString& text) override;
+
+private:
+    QWidget* owner_ = nullptr;
 };
 
 }  // namespace zarn

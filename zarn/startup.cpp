@@ -19,11 +19,13 @@ int RunZarn(int& argc, char** argv, const std::function<void(TForm1&)>& afterSho
         PrepareApplication(app);
         ClockSeededEngine random;
         TForm1 form(boxes, random, clock);
+        boxes.SetOwner(&form);
         form.show();
         if (afterShow) afterShow(form);
         return app.exec();
     } catch (...) {
         // An error that escapes start-up ends the program once it has been shown.
+        boxes.SetOwner(nullptr);
         boxes.ReportError(ErrorText(std::current_exception()));
         return 1;
     }
