@@ -7,7 +7,6 @@
 #include <QTest>
 #include <functional>
 #include <set>
-#include <stdexcept>
 
 using namespace zarn;
 using zarn::test::LayField;
@@ -20,7 +19,6 @@ public:
     explicit ScriptedView(Minefield& field) : field_(field) {}
 
     void PaintTile(std::int32_t row, std::int32_t column, const std::string& tileFile) override {
-        if (missing.count(tileFile)) throw std::runtime_error(tileFile + " missing");
         log.push_back("paint " + std::to_string(row) + "," + std::to_string(column) + " " + tileFile);
     }
     void LetPendingEventsRun() override {
@@ -43,7 +41,6 @@ public:
     std::vector<std::string> log;
     int eventRuns = 0;
     std::function<void(int)> onEvents;
-    std::set<std::string> missing;
     zarn::test::ScriptedRandom random;
 
 private:
@@ -208,46 +205,6 @@ private slots:
         uncovering.ClickField(1, 1);
         QCOMPARE(view.Paints().size(), size_t(2));
         QCOMPARE(view.eventRuns, 3);
-    }
-
-    void missingMineTileStillEndsTheGameBeforeTheError() {
-        Minefield field;
-        LayField(field, {"*.", ".."});
-        field.mineTarget = 1;
-        ScriptedView view(field);
-        view.missing = {"mina.bmp"};
-        Uncovering uncovering(field, view);
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, uncovering.ClickField(1, 1));
-        QCOMPARE(view.log, (std::vector<std::string>{"message Mina! Prohráli jste!", "new game"}));
-        QVERIFY(!uncovering.Busy());
-    }
-
-    void missingNumberTileLeavesTheFieldCovered() {
-        Minefield field;
-        LayField(field, {"*.", ".."});
-        ScriptedView view(field);
-        view.missing = {"zarn1.bmp"};
-        Uncovering uncovering(field, view);
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, uncovering.ClickField(1, 2));
-        QCOMPARE(field.cells[1][2], int(csCovered));
-        view.missing.clear();
-        uncovering.ClickField(1, 2);  // a later click tries again
-        QCOMPARE(view.log, std::vector<std::string>{Paint(1, 2, 1)});
-    }
-
-    void missingBlankTileStopsTheFillWithTheFieldBlank() {
-        Minefield field;
-        LayField(field, kWalledField);
-        ScriptedView view(field);
-        view.missing = {"zarn0.bmp"};
-        Uncovering uncovering(field, view);
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, uncovering.ClickField(1, 1));
-        QCOMPARE(field.cells[1][1], int(csBlank));
-        QCOMPARE(field.cells[2][1], int(csCovered));  // neighbours not visited
-        view.missing.clear();
-        uncovering.ClickField(1, 1);  // neither mine nor covered: only the win test
-        QVERIFY(view.log.empty());
-        QCOMPARE(field.cells[2][1], int(csCovered));
     }
 };
 
