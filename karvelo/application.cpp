@@ -57,7 +57,6 @@ void PrepareApplication(QApplication& app) {
     const QString tahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
     if (QFile::exists(tahoma)) {
         const int id = QFontDatabase::addApplicationFont(tahoma);
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"));
         if (id >= 0 && !QFontDatabase::applicationFontFamilies(id).isEmpty())
             family = QFontDatabase::applicationFontFamilies(id).first();
     }
