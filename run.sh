@@ -32,7 +32,10 @@ if [[ ${2:-} == --sanitize ]]; then
 fi
 
 cmake -S . -B "$build" "${cmake_args[@]}" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+# Playing needs only the game; the tests need everything.
+targets=()
+[[ $what == karvelo || $what == zarn ]] && targets=(--target "$what")
+cmake --build "$build" -j"$(nproc)" "${targets[@]}"
 
 seed_play_folder() {
     mkdir -p play
