@@ -144,8 +144,13 @@ void TForm1::HideAllControls() {
     turnImage->hide();
 }
 
-void TForm1::Place(QWidget* control, int left, int top, int width, int height) {
+void TForm1::AttachToClient(QWidget* control) {
+    // Reparenting hides a widget, so only a control that is not on the window yet gets it.
     if (control->parentWidget() != client) control->setParent(client);
+}
+
+void TForm1::Place(QWidget* control, int left, int top, int width, int height) {
+    AttachToClient(control);
     QSize size = control->sizeHint();
     if (width >= 0) size.setWidth(width);
     if (height >= 0) size.setHeight(height);
@@ -176,7 +181,7 @@ void TForm1::LoadThemeImages() { karvelo::LoadThemeImages(images, settings); }
 
 void TForm1::PaintBoardFrame() {
     karvelo::PaintBoardFrame(boardImage->surface(), images);
-    if (boardImage->parentWidget() != client) boardImage->setParent(client);
+    AttachToClient(boardImage);
     boardImage->Refresh();
 }
 
@@ -184,8 +189,8 @@ void TForm1::RepaintMatchScreen() {
     const MatchState& m = matchState;
     PaintFields(boardImage->surface(), m.board, images, m.showFieldValues == 1, m.cellWidth, m.cellHeight);
     PaintTurnIcon(turnImage->surface(), images, m.playerOnMove);
-    if (boardImage->parentWidget() != client) boardImage->setParent(client);
-    if (turnImage->parentWidget() != client) turnImage->setParent(client);
+    AttachToClient(boardImage);
+    AttachToClient(turnImage);
     boardImage->setGeometry(0, 0, 480, 480);
     turnImage->setGeometry(325, 10, 20, 20);
     const PlayerRecord& first = roster.roster[m.contestantIndex1];

@@ -114,6 +114,7 @@ private:
     void ApplyTheme(int index);
     // The match guard of the menu commands; true when the command may go on.
     bool GuardPasses();
+    void AttachToClient(QWidget* control);
     // Places a control on the client area and shows it; width or height -1 keeps its own size.
     void Place(QWidget* control, int left, int top, int width = -1, int height = -1);
     void PlaceLabel(int slot, int left, int top, const QString& caption);

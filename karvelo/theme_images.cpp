@@ -5,6 +5,8 @@
 
 namespace karvelo {
 
+namespace {
+// Throws ImageLoadError naming the file when it is missing or unreadable.
 QImage LoadBitmap(const std::string& path) {
     const QString file = QString::fromStdString(path);
     QImageReader reader(file);
@@ -16,6 +18,7 @@ QImage LoadBitmap(const std::string& path) {
     // One pixel format for everything drawn, so fills never convert on the fly.
     return image.convertToFormat(QImage::Format_RGB32);
 }
+}  // namespace
 
 void LoadThemeImages(ThemeImages& images, const Settings& s) {
     static const char* const frameFiles[9] = {"LHroh.bmp", "PHroh.bmp", "PDroh.bmp", "LDroh.bmp", "Hbok.bmp",

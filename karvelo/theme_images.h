@@ -24,7 +24,4 @@ public:
 // before it replaced and the ones after it as they were.
 void LoadThemeImages(ThemeImages& images, const Settings& settings);
 
-// Loads one image file; throws ImageLoadError naming the file when it is missing or unreadable.
-QImage LoadBitmap(const std::string& path);
-
 }  // namespace karvelo
