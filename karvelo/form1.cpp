@@ -122,6 +122,8 @@ void TForm1::CreateRuntimeControls() {
     for (int i = 0; i < 8; ++i)
         connect(B[i], &QPushButton::clicked, this, Guarded([this, click = buttonClicks[i]] { (this->*click)(); }));
     connect(LB0, &QListWidget::clicked, this, Guarded([this] { LB0Click(); }));
+    // The arrow keys and a click below the entries change the highlight without a click on an item.
+    connect(LB0, &QListWidget::itemSelectionChanged, this, Guarded([this] { LB0Click(); }));
     void (TForm1::*const comboChanges[5])() = {&TForm1::CB0Change, &TForm1::CB1Change, &TForm1::CB2Change,
                                                &TForm1::CB3Change, &TForm1::CB4Change};
     for (int i = 0; i < 5; ++i)

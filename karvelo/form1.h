@@ -51,6 +51,7 @@ public:
     void CB4Change();
     void B0Click();
     void LB0Click();
+    void ShowPlayerDetails(int index);  // the details of a used roster entry on the player editor page
     void B1Click();
     void B2Click();
     void B3Click();
@@ -119,6 +120,11 @@ private:
     void Place(QWidget* control, int left, int top, int width = -1, int height = -1);
     void PlaceLabel(int slot, int left, int top, const QString& caption);
     void ShowContestantDetails(int contestantIndex, QLabel* scoreLabel, QLabel* typeLabel);
+    // The player editor page.
+    void BuildPlayerEditorPage();
+    void HidePlayerDetails();
+    int SelectedEntry() const;  // the highlighted entry of LB0, -1 for none
+    void StorePlayerEdit(Roster edited, int reselect = -1);
     bool IsUsedEntry(int index) const { return index >= 0 && index < roster.rosterCount; }
     void Inform(const QString& caption, const QString& text);
     void StoreRosterOrWarn();

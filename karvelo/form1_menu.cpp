@@ -58,19 +58,4 @@ void TForm1::Help1Click() {
         Inform(QStringLiteral("Nápověda"), failure);
 }
 
-// The player editor page comes with its own issue; until then the command only leaves the
-// current page.
-void TForm1::Edithracu1Click() {
-    if (BoxOpen() || !GuardPasses()) return;
-    HideAllControls();
-}
-void TForm1::LB0Click() {}
-void TForm1::B1Click() {}
-void TForm1::B2Click() {}
-void TForm1::B3Click() {}
-void TForm1::B4Click() {}
-void TForm1::B5Click() {}
-void TForm1::B6Click() {}
-void TForm1::B7Click() {}
-
 }  // namespace karvelo

@@ -1,0 +1,558 @@
+// The player editor page, driven through its controls: the list, the two edits, the type list and
+// the buttons, with data.dat checked byte for byte after every change.
+
+#include "karvelo/form1.h"
+#include "support/form_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace karvelo;
+using karvelo::test::FormFixture;
+
+namespace {
+
+// Alfa's line has the longer run of spaces of a rename: any save would write it in the normal
+// layout, so unchanged bytes prove that nothing was saved.
+const QByteArray unsavedRoster = "Alfa          500x0\r\n"
+                                 "Beta      620x0\r\n"
+                                 "Gama      500x2\r\n"
+                                 "Delta     710x3\r\n#";
+const QByteArray savedRoster = "Alfa      500x0\r\n"
+                               "Beta      620x0\r\n"
+                               "Gama      500x2\r\n"
+                               "Delta     710x3\r\n#";
+
+class Editor {
+public:
+    explicit Editor(const QByteArray& rosterBytes = unsavedRoster) : fixture(rosterBytes), form(fixture.Start()) {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form)) qFatal("the window is not shown");
+        form.Edithracu1->trigger();
+    }
+
+    void ClickEntry(int row) {
+        QListWidgetItem* item = form.LB0->item(row);
+        QVERIFY(item);
+        QTest::mouseClick(form.LB0->viewport(), Qt::LeftButton, {}, form.LB0->visualItemRect(item).center());
+    }
+    void ClickBelowEntries() {
+        const QRect last = form.LB0->visualItemRect(form.LB0->item(form.LB0->count() - 1));
+        QVERIFY(last.bottom() + 10 < form.LB0->viewport()->height());
+        QTest::mouseClick(form.LB0->viewport(), Qt::LeftButton, {}, QPoint(10, last.bottom() + 10));
+    }
+    // Replaces the text as a user does: select all, then type.
+    static void Type(QLineEdit* edit, const QString& text) {
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Backspace);
+        for (const QChar c : text) {
+            // A Czech keyboard sends "Ž" as a key with its text; QTest's own typing knows Latin-1 only.
+            if (c.unicode() < 0x80)
+                QTest::keyClick(edit, char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        QCOMPARE(edit->text(), text);
+    }
+    // Characters no key types (control characters) arrive through the clipboard.
+    static void Paste(QLineEdit* edit, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), text);
+    }
+    void Press(int button) {
+        QPushButton* b = form.B[button];
+        QVERIFY2(b->isVisible(), qPrintable(b->objectName()));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    QStringList ListedNames() const {
+        QStringList names;
+        for (int i = 0; i < form.LB0->count(); ++i) names << form.LB0->item(i)->text();
+        return names;
+    }
+    bool DetailsShown() const {
+        for (QWidget* w : {static_cast<QWidget*>(form.L[6]), static_cast<QWidget*>(form.L[8]),
+                           static_cast<QWidget*>(form.E1), static_cast<QWidget*>(form.B[1]),
+                           static_cast<QWidget*>(form.B[3]), static_cast<QWidget*>(form.B[4]),
+                           static_cast<QWidget*>(form.B[5])})
+            if (!w->isVisible()) return false;
+        return true;
+    }
+    bool DetailsHidden() const {
+        return !form.L[6]->isVisible() && !form.L[8]->isVisible() && !form.E1->isVisible() &&
+               !form.B[1]->isVisible() && !form.B[3]->isVisible() && !form.B[4]->isVisible() &&
+               !form.B[5]->isVisible();
+    }
+    int Highlighted() const {
+        const auto selected = form.LB0->selectedItems();
+        return selected.size() == 1 ? form.LB0->row(selected.front()) : -1;
+    }
+    QByteArray File() const { return fixture.ReadFile("data.dat"); }
+    QStringList Shown() const {
+        QStringList texts;
+        for (const auto& box : fixture.boxes.shown) texts << box.caption + "|" + box.text;
+        return texts;
+    }
+
+    FormFixture fixture;
+    TForm1& form;
+};
+
+QStringList SetupPageNames(TForm1& form) {
+    form.Hrat1->trigger();
+    QStringList names;
+    for (int i = 0; i < form.CB[1]->count(); ++i) names << form.CB[1]->itemText(i);
+    return names;
+}
+
+}  // namespace
+
+class PlayerEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pageControls() {
+        Editor e;
+        TForm1& form = e.form;
+        const struct {
+            QWidget* control;
+            QRect at;  // width or height 0: the control's own size
+            QString text;
+        } placed[] = {
+            {form.L[2], {20, 20, 0, 0}, "Seznam hráčů:"},
+            {form.LB0, {20, 40, 60, 150}, {}},
+            {form.L[3], {220, 20, 0, 0}, "Vytvoření nového hráče:"},
+            {form.E0, {220, 40, 60, 0}, "Jméno"},
+            {form.CB[5], {290, 40, 80, 0}, "HUM"},
+            {form.B[2], {290, 70, 81, 0}, "Vytvořit"},
+            {form.L[5], {100, 50, 0, 0}, "Skóre:"},
+            {form.L[7], {100, 70, 0, 0}, "Typ:"},
+            {form.B[6], {20, 200, 155, 0}, "Seřadit hráče podle skóre"},
+            {form.B[7], {20, 230, 155, 0}, "Seřadit hráče podle typu"},
+        };
+        for (const auto& p : placed) {
+            const QString name = p.control->objectName();
+            QVERIFY2(p.control->isVisible(), qPrintable(name));
+            QCOMPARE(p.control->parentWidget(), form.client);
+            QCOMPARE(p.control->pos(), p.at.topLeft());
+            if (p.at.width() > 0) QCOMPARE(p.control->width(), p.at.width());
+            if (p.at.height() > 0) QCOMPARE(p.control->height(), p.at.height());
+            if (auto* label = qobject_cast<QLabel*>(p.control)) QCOMPARE(label->text(), p.text);
+            if (auto* button = qobject_cast<QPushButton*>(p.control)) QCOMPARE(button->text(), p.text);
+            if (auto* edit = qobject_cast<QLineEdit*>(p.control)) QCOMPARE(edit->text(), p.text);
+        }
+        QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Beta", "Gama", "Delta"}));
+        QCOMPARE(e.Highlighted(), -1);
+        QVERIFY(e.DetailsHidden());
+        QCOMPARE(form.CB[5]->count(), 4);
+        QCOMPARE(form.CB[5]->itemText(1), QStringLiteral("CPU nováček"));
+        QCOMPARE(form.CB[5]->itemText(2), QStringLiteral("CPU začátečník"));
+        QCOMPARE(form.CB[5]->itemText(3), QStringLiteral("CPU pokročilý"));
+        QCOMPARE(form.CB[5]->currentIndex(), 0);
+        QVERIFY(!form.CB[5]->isEditable());
+        // Nothing of the other pages or of the board stays.
+        for (QWidget* other : {static_cast<QWidget*>(form.CB[0]), static_cast<QWidget*>(form.CB[1]),
+                               static_cast<QWidget*>(form.B[0]), static_cast<QWidget*>(form.boardImage),
+                               static_cast<QWidget*>(form.L[22])})
+            QVERIFY2(!other->isVisible(), qPrintable(other->objectName()));
+
+        e.ClickEntry(1);
+        const struct {
+            QWidget* control;
+            QRect at;
+            QString text;
+        } details[] = {
+            {form.L[6], {140, 50, 0, 0}, "620"},    {form.L[8], {140, 70, 0, 0}, "HUM"},
+            {form.E1, {100, 90, 74, 0}, "Beta"},    {form.B[1], {100, 115, 0, 0}, "Přejmenovat"},
+            {form.B[3], {100, 145, 0, 0}, "Odstranit"}, {form.B[4], {100, 176, 42, 16}, "Nahoru"},
+            {form.B[5], {143, 176, 32, 16}, "Dolů"},
+        };
+        for (const auto& p : details) {
+            QVERIFY2(p.control->isVisible(), qPrintable(p.control->objectName()));
+            QCOMPARE(p.control->pos(), p.at.topLeft());
+            if (p.at.width() > 0) QCOMPARE(p.control->width(), p.at.width());
+            if (p.at.height() > 0) QCOMPARE(p.control->height(), p.at.height());
+            if (auto* label = qobject_cast<QLabel*>(p.control)) QCOMPARE(label->text(), p.text);
+            if (auto* button = qobject_cast<QPushButton*>(p.control)) QCOMPARE(button->text(), p.text);
+            if (auto* edit = qobject_cast<QLineEdit*>(p.control)) QCOMPARE(edit->text(), p.text);
+        }
+        // Every caption fits its control, and no two controls of the page cover each other.
+        QList<QWidget*> shown;
+        for (QWidget* w : form.client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible()) shown << w;
+        QCOMPARE(shown.size(), 17);
+        for (QWidget* w : shown) {
+            if (auto* label = qobject_cast<QLabel*>(w))
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                         qPrintable(label->text()));
+            for (QWidget* other : shown)
+                if (other != w)
+                    QVERIFY2(!w->geometry().intersects(other->geometry()),
+                             qPrintable(w->objectName() + " covers " + other->objectName()));
+        }
+        QVERIFY(e.fixture.boxes.shown.empty());
+    }
+
+    void guardAtFiveAndSixMoves() {
+        Editor e;
+        TForm1& form = e.form;
+        form.Hrat1->trigger();
+        form.matchState.matchRunning = 1;
+        form.matchState.moveCount = 5;
+        form.Edithracu1->trigger();
+        QVERIFY(e.fixture.boxes.shown.empty());
+        QVERIFY(form.LB0->isVisible());
+
+        form.HideAllControls();  // back on the board of a match with six moves
+        form.RepaintMatchScreen();
+        form.matchState.moveCount = 6;
+        form.Edithracu1->trigger();
+        QCOMPARE(e.Shown(), QStringList({"Pozor!|Musíte nejdřív dohrát hru"}));
+        QVERIFY(form.boardImage->isVisible());
+        QVERIFY(!form.LB0->isVisible());
+        QVERIFY(!form.E0->isVisible());
+    }
+
+    void detailsFollowTheHighlight() {
+        Editor e("Alfa      500x0\r\nBeta      620x1\r\nGama      480x2\r\nDelta     710x3\r\nOmega     100x7\r\n#");
+        TForm1& form = e.form;
+        e.ClickEntry(3);
+        QCOMPARE(e.Highlighted(), 3);
+        QVERIFY(e.DetailsShown());
+        QCOMPARE(form.L[6]->text(), QStringLiteral("710"));
+        QCOMPARE(form.L[8]->text(), QStringLiteral("CPUpok"));
+        QCOMPARE(form.E1->text(), QStringLiteral("Delta"));
+
+        // The arrow keys move the highlight, and the details go with it.
+        QTest::keyClick(form.LB0, Qt::Key_Up);
+        QCOMPARE(e.Highlighted(), 2);
+        QCOMPARE(form.L[6]->text(), QStringLiteral("480"));
+        QCOMPARE(form.L[8]->text(), QStringLiteral("CPUzač"));
+        QCOMPARE(form.E1->text(), QStringLiteral("Gama"));
+        e.ClickEntry(1);
+        QCOMPARE(form.L[8]->text(), QStringLiteral("CPUnov"));
+        // A type code without a text leaves the type shown before.
+        e.ClickEntry(4);
+        QCOMPARE(form.L[6]->text(), QStringLiteral("100"));
+        QCOMPARE(form.L[8]->text(), QStringLiteral("CPUnov"));
+        QCOMPARE(form.E1->text(), QStringLiteral("Omega"));
+        // A label grown by a longer score still shows it whole.
+        QVERIFY(form.L[6]->width() >= form.L[6]->fontMetrics().horizontalAdvance("100"));
+    }
+
+    void clickBelowTheEntriesSelectsNothing() {
+        Editor e;
+        TForm1& form = e.form;
+        e.ClickEntry(2);
+        e.Type(form.E1, "Jiny");
+        e.ClickBelowEntries();
+        QCOMPARE(e.Highlighted(), -1);
+        QVERIFY(e.DetailsHidden());
+        // The list's current row outlives the highlight; the buttons must not act on it.
+        QCOMPARE(form.LB0->currentRow(), 2);
+        for (int button : {1, 3, 4, 5}) form.B[button]->click();
+        QCOMPARE(e.File(), unsavedRoster);
+        QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Beta", "Gama", "Delta"}));
+        QVERIFY(e.fixture.boxes.shown.empty());
+        QCOMPARE(form.roster.rosterCount, 4);
+
+        // The page fresh from the menu has nothing highlighted either.
+        form.Edithracu1->trigger();
+        for (int button : {1, 3, 4, 5}) form.B[button]->click();
+        QCOMPARE(e.File(), unsavedRoster);
+        form.ShowPlayerDetails(4);  // past the used entries
+        form.ShowPlayerDetails(-1);
+        QVERIFY(e.DetailsHidden());
+    }
+
+    void createWithTheDefaults() {
+        Editor e;
+        TForm1& form = e.form;
+        e.ClickEntry(0);
+        e.Press(2);
+        QCOMPARE(e.File(), savedRoster.chopped(1) + "Jm\xe9no     500x0\r\n#");
+        QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Beta", "Gama", "Delta", "Jméno"}));
+        const PlayerRecord& created = form.roster.roster[4];
+        QCOMPARE(created.score, 500);
+        QCOMPARE(created.type, int(Human));
+        QCOMPARE(created.nameLength, 5);
+        // The page is built again: nothing highlighted, the new-player controls reset.
+        QCOMPARE(e.Highlighted(), -1);
+        QVERIFY(e.DetailsHidden());
+        QCOMPARE(form.E0->text(), QStringLiteral("Jméno"));
+
+        e.Type(form.E0, "Robot");
+        QTest::keyClick(form.CB[5], Qt::Key_Down);
+        QTest::keyClick(form.CB[5], Qt::Key_Down);
+        QCOMPARE(form.CB[5]->currentText(), QStringLiteral("CPU začátečník"));
+        e.Press(2);
+        QVERIFY(e.File().endsWith("Jm\xe9no     500x0\r\nRobot     500x2\r\n#"));
+        QCOMPARE(form.CB[5]->currentIndex(), 0);
+        QVERIFY(e.fixture.boxes.shown.empty());
+    }
+
+    void createChecksInOrder() {
+        Editor e(savedRoster);
+        TForm1& form = e.form;
+        // Nine characters against eight; the create text differs from the rename text.
+        e.Type(form.E0, "Abcdefghi");
+        e.Press(2);
+        QCOMPARE(e.Shown(), QStringList({"Pozor!|Jméno je příliš dlouhé\nMaximálně 8 znaků!"}));
+        QCOMPARE(form.E0->text(), QStringLiteral("Abcdefghi"));
+        QCOMPARE(e.File(), savedRoster);
+        e.Type(form.E0, "Abcdefgh");
+        e.Press(2);
+        QVERIFY(e.File().endsWith("Abcdefgh  500x0\r\n#"));
+
+        for (const char* name : {"E", "F", "G", "H", "I"}) {
+            e.Type(form.E0, name);
+            e.Press(2);
+        }
+        QCOMPARE(form.LB0->count(), 10);
+        const QByteArray ten = e.File();
+        e.fixture.boxes.shown.clear();
+        // The eleventh is refused for the count even with a name that is too long, and with no type
+        // chosen the type is told first.
+        e.Type(form.E0, "Velmidlouhejmeno");
+        e.Press(2);
+        form.CB[5]->setCurrentIndex(-1);
+        e.Press(2);
+        QCOMPARE(e.Shown(), QStringList({"Pozor!|Nelze vytvořit více jak 10 hráčů!", "Pozor!|Musíte zvolit typ hráče!"}));
+        QCOMPARE(e.File(), ten);
+        QCOMPARE(form.roster.rosterCount, 10);
+    }
+
+    void renameThenTheNextSave() {
+        Editor e(savedRoster);
+        TForm1& form = e.form;
+        e.ClickEntry(3);
+        e.Type(form.E1, "Ola");
+        e.Press(1);
+        // Padded to nine, then four more for Delta's five letters, then the separator.
+        QCOMPARE(e.File(), savedRoster.chopped(18) + "Ola" + QByteArray(11, ' ') + "710x3\r\n#");
+        QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Beta", "Gama", "Ola"}));
+        QCOMPARE(form.roster.roster[3].nameLength, 3);
+        QCOMPARE(e.Highlighted(), 3);
+        QVERIFY(e.DetailsShown());
+        QCOMPARE(form.E1->text(), QStringLiteral("Ola"));
+        QCOMPARE(form.L[6]->text(), QStringLiteral("710"));
+
+        e.Press(7);  // the types are in order already, so this only saves
+        QCOMPARE(e.File(), savedRoster.chopped(18) + "Ola       710x3\r\n#");
+
+        e.ClickEntry(0);
+        e.Type(form.E1, "Abcdefghi");
+        e.Press(1);
+        QCOMPARE(e.Shown(), QStringList({"Pozor!|Jméno nesmí mít více jak 8 znaků"}));
+        QCOMPARE(form.E1->text(), QStringLiteral("Abcdefghi"));
+        QVERIFY(e.File().startsWith("Alfa      500x0\r\n"));
+        e.Type(form.E1, "Abcdefgh");
+        e.Press(1);
+        QVERIFY(e.File().startsWith("Abcdefgh       500x0\r\nBeta "));
+        QCOMPARE(e.Highlighted(), 0);
+        QCOMPARE(e.fixture.boxes.shown.size(), size_t(1));
+    }
+
+    void czechNamesEverywhere() {
+        Editor e(savedRoster);
+        TForm1& form = e.form;
+        e.Type(form.E0, "Žofie");
+        e.Press(2);
+        e.ClickEntry(1);
+        e.Type(form.E1, "Čeněk");
+        e.Press(1);
+        QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Čeněk", "Gama", "Delta", "Žofie"}));
+        // Čeněk renamed last: its line has the longer run of spaces.
+        QCOMPARE(e.File(), QByteArray("Alfa      500x0\r\n"
+                                      "\xc8" "en\xec" "k" + QByteArray(10, ' ') + "620x0\r\n"
+                                      "Gama      500x2\r\n"
+                                      "Delta     710x3\r\n"
+                                      "\x8e" "ofie     500x0\r\n#"));
+        QCOMPARE(SetupPageNames(form), QStringList({"Alfa", "Čeněk", "Gama", "Delta", "Žofie"}));
+        QCOMPARE(form.CB[2]->currentText(), QStringLiteral("Čeněk"));
+
+        // And after the next start, from the file alone.
+        e.fixture.form.reset();
+        TForm1& again = e.fixture.Start();
+        QCOMPARE(SetupPageNames(again), QStringList({"Alfa", "Čeněk", "Gama", "Delta", "Žofie"}));
+    }
+
+    void movesUpAndDown() {
+        Editor e;
+        TForm1& form = e.form;
+        e.ClickEntry(0);
+        e.Press(4);  // "Nahoru" on the first
+        e.ClickEntry(3);
+        e.Press(5);  // "Dolů" on the last
+        QCOMPARE(e.File(), unsavedRoster);
+        QCOMPARE(e.Highlighted(), 3);
+
+        e.ClickEntry(2);
+        e.Press(4);
+        QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Gama", "Beta", "Delta"}));
+        QCOMPARE(e.File(), QByteArray("Alfa      500x0\r\nGama      500x2\r\nBeta      620x0\r\nDelta     710x3\r\n#"));
+        // The highlight and the details follow the moved player.
+        QCOMPARE(e.Highlighted(), 1);
+        QCOMPARE(form.E1->text(), QStringLiteral("Gama"));
+        QCOMPARE(form.L[8]->text(), QStringLiteral("CPUzač"));
+        e.Press(5);
+        e.Press(5);
+        QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Beta", "Delta", "Gama"}));
+        QCOMPARE(e.Highlighted(), 3);
+        QCOMPARE(form.L[6]->text(), QStringLiteral("500"));
+        QVERIFY(e.fixture.boxes.shown.empty());
+    }
+
+    void sortByScore() {
+        Editor e;
+        e.ClickEntry(0);
+        e.Press(6);
+        QCOMPARE(e.ListedNames(), QStringList({"Delta", "Beta", "Alfa", "Gama"}));
+        QCOMPARE(e.File(), QByteArray("Delta     710x3\r\nBeta      620x0\r\nAlfa      500x0\r\nGama      500x2\r\n#"));
+        QCOMPARE(e.Highlighted(), -1);
+        QVERIFY(e.DetailsHidden());
+        QCOMPARE(SetupPageNames(e.form), QStringList({"Delta", "Beta", "Alfa", "Gama"}));
+    }
+
+    void sortByTypeIsStable() {
+        Editor e("Cpu3a     100x3\r\nHum1      200x0\r\nCpu1a     300x1\r\nCpu3b     400x3\r\n"
+                 "Hum2      500x0\r\nCpu2      600x2\r\nCpu1b     700x1\r\n#");
+        e.Press(7);
+        QCOMPARE(e.ListedNames(), QStringList({"Hum1", "Hum2", "Cpu1a", "Cpu1b", "Cpu2", "Cpu3a", "Cpu3b"}));
+        QCOMPARE(e.File(), QByteArray("Hum1      200x0\r\nHum2      500x0\r\nCpu1a     300x1\r\nCpu1b     700x1\r\n"
+                                      "Cpu2      600x2\r\nCpu3a     100x3\r\nCpu3b     400x3\r\n#"));
+    }
+
+    void deleteWithoutAQuestion() {
+        Editor e(savedRoster);
+        TForm1& form = e.form;
+        e.ClickEntry(1);
+        e.Press(3);
+        QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Gama", "Delta"}));
+        QCOMPARE(e.File(), QByteArray("Alfa      500x0\r\nGama      500x2\r\nDelta     710x3\r\n#"));
+        QCOMPARE(e.Highlighted(), -1);
+        QVERIFY(e.DetailsHidden());
+        const PlayerRecord& vacated = form.roster.roster[3];
+        QVERIFY(vacated.name[0] == '\0' && vacated.score == 0 && vacated.type == 0);
+        QVERIFY(e.fixture.boxes.shown.empty());
+    }
+
+    void deleteTheOnlyPlayer() {
+        Editor e("Sam       300x1\r\n#");
+        e.ClickEntry(0);
+        e.Press(3);
+        QCOMPARE(e.form.LB0->count(), 0);
+        QCOMPARE(e.File(), QByteArray("#"));
+        QCOMPARE(e.form.roster.rosterCount, 0);
+        QCOMPARE(e.form.roster.rosterNames, std::string());
+        QVERIFY(e.fixture.boxes.shown.empty());
+        QCOMPARE(SetupPageNames(e.form), QStringList());
+        // An empty roster still takes a new player.
+        e.form.Edithracu1->trigger();
+        e.Press(2);
+        QCOMPARE(e.File(), QByteArray("Jm\xe9no     500x0\r\n#"));
+    }
+
+    void namesTheFileCannotCarry_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("typed");  // false: pasted, no key types it
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("space inside") << "Al fa" << true << "Jméno nesmí obsahovat mezeru!";
+        QTest::newRow("space in front") << " Alfa" << true << "Jméno nesmí obsahovat mezeru!";
+        QTest::newRow("leading #") << "#Alfa" << true << "Jméno nesmí začínat znakem „#“!";
+        QTest::newRow("outside code page 1250") << "Wang王" << true << "Jméno obsahuje znak „王“, který nelze uložit!";
+        QTest::newRow("tab") << "Al\tfa" << false << "Jméno nesmí obsahovat řídicí znaky!";
+        QTest::newRow("escape") << "Al\x1b" << false << "Jméno nesmí obsahovat řídicí znaky!";
+    }
+    void namesTheFileCannotCarry() {
+        QFETCH(QString, name);
+        QFETCH(bool, typed);
+        QFETCH(QString, reason);
+        Editor e;
+        TForm1& form = e.form;
+        const auto enter = [&](QLineEdit* edit) { typed ? Editor::Type(edit, name) : Editor::Paste(edit, name); };
+        enter(form.E0);
+        e.Press(2);
+        QCOMPARE(e.Shown(), QStringList({"Pozor!|" + reason}));
+        QCOMPARE(form.E0->text(), name);  // left for the user to mend
+
+        e.ClickEntry(1);
+        enter(form.E1);
+        e.Press(1);
+        QCOMPARE(e.Shown(), QStringList({"Pozor!|" + reason, "Pozor!|" + reason}));
+        QCOMPARE(form.E1->text(), name);
+        QCOMPARE(e.Highlighted(), 1);
+        QCOMPARE(e.File(), unsavedRoster);
+        QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Beta", "Gama", "Delta"}));
+    }
+
+    void emptyNamesAndNamesOfSpacesAreTaken() {
+        Editor e(savedRoster);
+        TForm1& form = e.form;
+        e.Type(form.E0, "");
+        e.Press(2);
+        e.Type(form.E0, "   ");
+        e.Press(2);
+        e.ClickEntry(0);
+        e.Type(form.E1, "Al  ");  // trailing spaces are no inner space
+        e.Press(1);
+        QVERIFY(e.fixture.boxes.shown.empty());
+        QCOMPARE(e.ListedNames(), QStringList({"Al", "Beta", "Gama", "Delta", "", ""}));
+        QVERIFY(e.File().endsWith("Delta     710x3\r\n          500x0\r\n          500x0\r\n#"));
+        QVERIFY(e.File().startsWith("Al             500x0\r\n"));
+        // A name pasted with a separate accent is stored as the one letter it shows.
+        e.ClickEntry(1);
+        Editor::Paste(form.E1, QString::fromUtf8("Be\xcc\x81ta"));
+        e.Press(1);
+        QCOMPARE(e.ListedNames().at(1), QStringLiteral("Béta"));
+        QVERIFY(e.File().contains("B\xe9ta" + QByteArray(11, ' ') + "620x0\r\n"));
+    }
+
+    void failedSaveKeepsThePage() {
+        Editor e;
+        TForm1& form = e.form;
+        QVERIFY(QDir(e.fixture.dir.path()).mkdir("data.dat.tmp"));  // the save's temporary file cannot be made
+
+        e.Type(form.E0, "Nový");
+        e.Press(2);
+        QCOMPARE(e.fixture.boxes.shown.size(), size_t(1));
+        QCOMPARE(e.fixture.boxes.LastCaption(), QStringLiteral("Pozor!"));
+        QVERIFY(e.fixture.boxes.LastText().contains("nepodařilo uložit"));
+        QCOMPARE(form.E0->text(), QStringLiteral("Nový"));
+        QCOMPARE(form.roster.rosterCount, 4);
+
+        e.ClickEntry(2);
+        e.Type(form.E1, "Jiny");
+        e.Press(1);
+        QCOMPARE(form.E1->text(), QStringLiteral("Jiny"));
+        QCOMPARE(e.Highlighted(), 2);
+        QVERIFY(e.DetailsShown());
+        QCOMPARE(std::string(form.roster.roster[2].name), std::string("Gama"));
+        e.Press(4);
+        QCOMPARE(e.Highlighted(), 2);
+        e.Press(3);
+        e.Press(6);
+        QCOMPARE(e.fixture.boxes.shown.size(), size_t(5));  // each failure told once
+        QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Beta", "Gama", "Delta"}));
+        QCOMPARE(std::string(form.roster.roster[0].name), std::string("Alfa"));
+        QCOMPARE(form.roster.roster[0].nameLength, 4);
+        QCOMPARE(e.File(), unsavedRoster);
+
+        // Once the file can be written again, the next change stores everything.
+        QVERIFY(QDir(e.fixture.dir.path()).rmdir("data.dat.tmp"));
+        e.Press(4);
+        QCOMPARE(e.File(), QByteArray("Alfa      500x0\r\nGama      500x2\r\nBeta      620x0\r\nDelta     710x3\r\n#"));
+        QCOMPARE(e.Highlighted(), 1);
+    }
+};
+
+QTEST_MAIN(PlayerEditorTest)
+#include "test_player_editor.moc"
