@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace karvelo {
 
@@ -48,7 +49,8 @@ void TForm1::BuildPlayerEditorPage() {
     types->addItems(QStringLiteral("HUM\nCPU nováček\nCPU začátečník\nCPU pokročilý").split(QLatin1Char('\n')));
     types->setEditable(false);
     types->setCurrentIndex(0);
-    Place(types, 290, 40, 80);
+    // Wider than 80 only as far as "CPU začátečník" needs, so that no type shows cut off.
+    Place(types, 290, 40, std::max(80, types->sizeHint().width()));
     B[2]->setText(QStringLiteral("Vytvořit"));
     Place(B[2], 290, 70, 81);
 
@@ -83,6 +85,7 @@ void TForm1::ShowPlayerDetails(int index) {
     if (const char* type = ShortTypeText(entry.type)) L[8]->setText(QString::fromUtf8(type));
     Place(L[8], 140, 70);
     E1->setText(NameText(entry.name));
+    E1->setCursorPosition(0);  // a long name shows its beginning
     Place(E1, 100, 90, 74);
     B[1]->setText(QStringLiteral("Přejmenovat"));
     Place(B[1], 100, 115);

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 using namespace karvelo;
 using karvelo::test::FormFixture;
@@ -78,18 +79,16 @@ public:
         for (int i = 0; i < form.LB0->count(); ++i) names << form.LB0->item(i)->text();
         return names;
     }
+    QList<QWidget*> Details() const {
+        return {form.L[6], form.L[8], form.E1, form.B[1], form.B[3], form.B[4], form.B[5]};
+    }
     bool DetailsShown() const {
-        for (QWidget* w : {static_cast<QWidget*>(form.L[6]), static_cast<QWidget*>(form.L[8]),
-                           static_cast<QWidget*>(form.E1), static_cast<QWidget*>(form.B[1]),
-                           static_cast<QWidget*>(form.B[3]), static_cast<QWidget*>(form.B[4]),
-                           static_cast<QWidget*>(form.B[5])})
-            if (!w->isVisible()) return false;
-        return true;
+        const QList<QWidget*> details = Details();
+        return std::all_of(details.begin(), details.end(), [](QWidget* w) { return w->isVisible(); });
     }
     bool DetailsHidden() const {
-        return !form.L[6]->isVisible() && !form.L[8]->isVisible() && !form.E1->isVisible() &&
-               !form.B[1]->isVisible() && !form.B[3]->isVisible() && !form.B[4]->isVisible() &&
-               !form.B[5]->isVisible();
+        const QList<QWidget*> details = Details();
+        return std::none_of(details.begin(), details.end(), [](QWidget* w) { return w->isVisible(); });
     }
     int Highlighted() const {
         const auto selected = form.LB0->selectedItems();
@@ -105,6 +104,19 @@ public:
     FormFixture fixture;
     TForm1& form;
 };
+
+// A control of the page: on the client area, shown, at its place, with its text. Width or height 0:
+// the control's own size.
+void CheckPlaced(QWidget* control, const QRect& at, const QString& text) {
+    QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
+    QCOMPARE(control->parentWidget()->objectName(), QStringLiteral("client"));
+    QCOMPARE(control->pos(), at.topLeft());
+    if (at.width() > 0) QCOMPARE(control->width(), at.width());
+    if (at.height() > 0) QCOMPARE(control->height(), at.height());
+    if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), text);
+    if (auto* button = qobject_cast<QPushButton*>(control)) QCOMPARE(button->text(), text);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) QCOMPARE(edit->text(), text);
+}
 
 QStringList SetupPageNames(TForm1& form) {
     form.Hrat1->trigger();
@@ -122,33 +134,16 @@ private slots:
     void pageControls() {
         Editor e;
         TForm1& form = e.form;
-        const struct {
-            QWidget* control;
-            QRect at;  // width or height 0: the control's own size
-            QString text;
-        } placed[] = {
-            {form.L[2], {20, 20, 0, 0}, "Seznam hráčů:"},
-            {form.LB0, {20, 40, 60, 150}, {}},
-            {form.L[3], {220, 20, 0, 0}, "Vytvoření nového hráče:"},
-            {form.E0, {220, 40, 60, 0}, "Jméno"},
-            {form.CB[5], {290, 40, 80, 0}, "HUM"},
-            {form.B[2], {290, 70, 81, 0}, "Vytvořit"},
-            {form.L[5], {100, 50, 0, 0}, "Skóre:"},
-            {form.L[7], {100, 70, 0, 0}, "Typ:"},
-            {form.B[6], {20, 200, 155, 0}, "Seřadit hráče podle skóre"},
-            {form.B[7], {20, 230, 155, 0}, "Seřadit hráče podle typu"},
-        };
-        for (const auto& p : placed) {
-            const QString name = p.control->objectName();
-            QVERIFY2(p.control->isVisible(), qPrintable(name));
-            QCOMPARE(p.control->parentWidget(), form.client);
-            QCOMPARE(p.control->pos(), p.at.topLeft());
-            if (p.at.width() > 0) QCOMPARE(p.control->width(), p.at.width());
-            if (p.at.height() > 0) QCOMPARE(p.control->height(), p.at.height());
-            if (auto* label = qobject_cast<QLabel*>(p.control)) QCOMPARE(label->text(), p.text);
-            if (auto* button = qobject_cast<QPushButton*>(p.control)) QCOMPARE(button->text(), p.text);
-            if (auto* edit = qobject_cast<QLineEdit*>(p.control)) QCOMPARE(edit->text(), p.text);
-        }
+        CheckPlaced(form.L[2], {20, 20, 0, 0}, "Seznam hráčů:");
+        CheckPlaced(form.LB0, {20, 40, 60, 150}, QString());
+        CheckPlaced(form.L[3], {220, 20, 0, 0}, "Vytvoření nového hráče:");
+        CheckPlaced(form.E0, {220, 40, 60, 0}, "Jméno");
+        CheckPlaced(form.CB[5], {290, 40, 0, 0}, "HUM");
+        CheckPlaced(form.B[2], {290, 70, 81, 0}, "Vytvořit");
+        CheckPlaced(form.L[5], {100, 50, 0, 0}, "Skóre:");
+        CheckPlaced(form.L[7], {100, 70, 0, 0}, "Typ:");
+        CheckPlaced(form.B[6], {20, 200, 155, 0}, "Seřadit hráče podle skóre");
+        CheckPlaced(form.B[7], {20, 230, 155, 0}, "Seřadit hráče podle typu");
         QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Beta", "Gama", "Delta"}));
         QCOMPARE(e.Highlighted(), -1);
         QVERIFY(e.DetailsHidden());
@@ -158,32 +153,22 @@ private slots:
         QCOMPARE(form.CB[5]->itemText(3), QStringLiteral("CPU pokročilý"));
         QCOMPARE(form.CB[5]->currentIndex(), 0);
         QVERIFY(!form.CB[5]->isEditable());
+        // At least its 80 pixels, and as wide as its longest type needs.
+        QVERIFY(form.CB[5]->width() >= 80);
+        QCOMPARE(form.CB[5]->width(), std::max(80, form.CB[5]->sizeHint().width()));
+        QVERIFY(form.CB[5]->geometry().right() < form.client->width());
         // Nothing of the other pages or of the board stays.
-        for (QWidget* other : {static_cast<QWidget*>(form.CB[0]), static_cast<QWidget*>(form.CB[1]),
-                               static_cast<QWidget*>(form.B[0]), static_cast<QWidget*>(form.boardImage),
-                               static_cast<QWidget*>(form.L[22])})
+        for (QWidget* other : QList<QWidget*>{form.CB[0], form.CB[1], form.B[0], form.boardImage, form.L[22]})
             QVERIFY2(!other->isVisible(), qPrintable(other->objectName()));
 
         e.ClickEntry(1);
-        const struct {
-            QWidget* control;
-            QRect at;
-            QString text;
-        } details[] = {
-            {form.L[6], {140, 50, 0, 0}, "620"},    {form.L[8], {140, 70, 0, 0}, "HUM"},
-            {form.E1, {100, 90, 74, 0}, "Beta"},    {form.B[1], {100, 115, 0, 0}, "Přejmenovat"},
-            {form.B[3], {100, 145, 0, 0}, "Odstranit"}, {form.B[4], {100, 176, 42, 16}, "Nahoru"},
-            {form.B[5], {143, 176, 32, 16}, "Dolů"},
-        };
-        for (const auto& p : details) {
-            QVERIFY2(p.control->isVisible(), qPrintable(p.control->objectName()));
-            QCOMPARE(p.control->pos(), p.at.topLeft());
-            if (p.at.width() > 0) QCOMPARE(p.control->width(), p.at.width());
-            if (p.at.height() > 0) QCOMPARE(p.control->height(), p.at.height());
-            if (auto* label = qobject_cast<QLabel*>(p.control)) QCOMPARE(label->text(), p.text);
-            if (auto* button = qobject_cast<QPushButton*>(p.control)) QCOMPARE(button->text(), p.text);
-            if (auto* edit = qobject_cast<QLineEdit*>(p.control)) QCOMPARE(edit->text(), p.text);
-        }
+        CheckPlaced(form.L[6], {140, 50, 0, 0}, "620");
+        CheckPlaced(form.L[8], {140, 70, 0, 0}, "HUM");
+        CheckPlaced(form.E1, {100, 90, 74, 0}, "Beta");
+        CheckPlaced(form.B[1], {100, 115, 0, 0}, "Přejmenovat");
+        CheckPlaced(form.B[3], {100, 145, 0, 0}, "Odstranit");
+        CheckPlaced(form.B[4], {100, 176, 42, 16}, "Nahoru");
+        CheckPlaced(form.B[5], {143, 176, 32, 16}, "Dolů");
         // Every caption fits its control, and no two controls of the page cover each other.
         QList<QWidget*> shown;
         for (QWidget* w : form.client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
