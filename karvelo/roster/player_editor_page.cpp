@@ -46,7 +46,8 @@ void TForm1::BuildPlayerEditorPage() {
     Place(E0, 220, 40, 60);
     QComboBox* types = CB[5];
     types->clear();
-    types->addItems(QStringLiteral("HUM\nCPU nováček\nCPU začátečník\nCPU pokročilý").split(QLatin1Char('\n')));
+    const QString typeTexts = QStringLiteral("HUM\nCPU nováček\nCPU začátečník\nCPU pokročilý");
+    types->addItems(typeTexts.split(QLatin1Char('\n')));
     types->setEditable(false);
     types->setCurrentIndex(0);
     // Wider than 80 only as far as "CPU začátečník" needs, so that no type shows cut off.

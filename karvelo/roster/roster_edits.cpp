@@ -34,16 +34,26 @@ bool IsControlCharacter(std::string_view character) {
 // A complete UTF-8 sequence, which can be shown back to the user in the warning.
 bool IsWholeCharacter(std::string_view character) {
     const auto first = static_cast<unsigned char>(character[0]);
-    const std::size_t expected = first < 0x80 ? 1 : first < 0xC2 ? 0 : first < 0xE0 ? 2 : first < 0xF0 ? 3 : first < 0xF5 ? 4 : 0;
+    std::size_t expected = 0;  // stray continuation bytes, overlong leads, leads past U+10FFFF
+    if (first < 0x80)
+        expected = 1;
+    else if (first >= 0xC2 && first < 0xE0)
+        expected = 2;
+    else if (first >= 0xE0 && first < 0xF0)
+        expected = 3;
+    else if (first >= 0xF0 && first < 0xF5)
+        expected = 4;
     return expected == character.size();
 }
 
 std::string UnstorableCharacterText(std::string_view utf8) {
     for (std::size_t pos = 0; pos < utf8.size();) {
         const std::string_view character = utf8.substr(pos, CharacterBytes(utf8, pos));
-        if (!Utf8ToCp1250(character) && IsWholeCharacter(character))
-            return "Jméno obsahuje znak „" + std::string(character) + "“, který nelze uložit!";
-        if (!Utf8ToCp1250(character)) break;
+        if (!Utf8ToCp1250(character)) {
+            if (IsWholeCharacter(character))
+                return "Jméno obsahuje znak „" + std::string(character) + "“, který nelze uložit!";
+            break;
+        }
         pos += character.size();
     }
     return "Jméno obsahuje znak, který nelze uložit!";
@@ -58,7 +68,8 @@ bool HasInnerSpace(std::string_view bytes) {
 template <class OutOfOrder> void BubbleSort(Roster& roster, OutOfOrder outOfOrder) {
     for (int bound = UsedEntries(roster) - 2; bound >= 0; --bound)
         for (int j = 0; j <= bound; ++j)
-            if (outOfOrder(roster.roster[j], roster.roster[j + 1])) std::swap(roster.roster[j], roster.roster[j + 1]);
+            if (outOfOrder(roster.roster[j], roster.roster[j + 1]))
+                std::swap(roster.roster[j], roster.roster[j + 1]);
 }
 
 RosterEdit Refused(std::string reason) { return {false, std::move(reason)}; }
@@ -87,7 +98,8 @@ StorableName CheckStorableName(std::string_view utf8) {
 RosterEdit CreatePlayer(Roster& roster, int type, std::string_view utf8Name) {
     if (type < Human || type > CpuAdvanced) return Refused("Musíte zvolit typ hráče!");
     if (roster.rosterCount >= maxRosterEntries) return Refused("Nelze vytvořit více jak 10 hráčů!");
-    if (NameCharacters(utf8Name) > maxNameLength) return Refused("Jméno je příliš dlouhé\nMaximálně 8 znaků!");
+    if (NameCharacters(utf8Name) > maxNameLength)
+        return Refused("Jméno je příliš dlouhé\nMaximálně 8 znaků!");
     StorableName name = CheckStorableName(utf8Name);
     if (!name.refusal.empty()) return Refused(std::move(name.refusal));
 

@@ -207,7 +207,8 @@ private slots:
     }
 
     void detailsFollowTheHighlight() {
-        Editor e("Alfa      500x0\r\nBeta      620x1\r\nGama      480x2\r\nDelta     710x3\r\nOmega     100x7\r\n#");
+        Editor e("Alfa      500x0\r\nBeta      620x1\r\nGama      480x2\r\n"
+                 "Delta     710x3\r\nOmega     100x7\r\n#");
         TForm1& form = e.form;
         e.ClickEntry(3);
         QCOMPARE(e.Highlighted(), 3);
@@ -310,7 +311,8 @@ private slots:
         e.Press(2);
         form.CB[5]->setCurrentIndex(-1);
         e.Press(2);
-        QCOMPARE(e.Shown(), QStringList({"Pozor!|Nelze vytvořit více jak 10 hráčů!", "Pozor!|Musíte zvolit typ hráče!"}));
+        QCOMPARE(e.Shown(),
+                 QStringList({"Pozor!|Nelze vytvořit více jak 10 hráčů!", "Pozor!|Musíte zvolit typ hráče!"}));
         QCOMPARE(e.File(), ten);
         QCOMPARE(form.roster.rosterCount, 10);
     }
@@ -383,7 +385,8 @@ private slots:
         e.ClickEntry(2);
         e.Press(4);
         QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Gama", "Beta", "Delta"}));
-        QCOMPARE(e.File(), QByteArray("Alfa      500x0\r\nGama      500x2\r\nBeta      620x0\r\nDelta     710x3\r\n#"));
+        QCOMPARE(e.File(), QByteArray("Alfa      500x0\r\nGama      500x2\r\n"
+                                      "Beta      620x0\r\nDelta     710x3\r\n#"));
         // The highlight and the details follow the moved player.
         QCOMPARE(e.Highlighted(), 1);
         QCOMPARE(form.E1->text(), QStringLiteral("Gama"));
@@ -401,7 +404,8 @@ private slots:
         e.ClickEntry(0);
         e.Press(6);
         QCOMPARE(e.ListedNames(), QStringList({"Delta", "Beta", "Alfa", "Gama"}));
-        QCOMPARE(e.File(), QByteArray("Delta     710x3\r\nBeta      620x0\r\nAlfa      500x0\r\nGama      500x2\r\n#"));
+        QCOMPARE(e.File(), QByteArray("Delta     710x3\r\nBeta      620x0\r\n"
+                                      "Alfa      500x0\r\nGama      500x2\r\n#"));
         QCOMPARE(e.Highlighted(), -1);
         QVERIFY(e.DetailsHidden());
         QCOMPARE(SetupPageNames(e.form), QStringList({"Delta", "Beta", "Alfa", "Gama"}));
@@ -534,7 +538,8 @@ private slots:
         // Once the file can be written again, the next change stores everything.
         QVERIFY(QDir(e.fixture.dir.path()).rmdir("data.dat.tmp"));
         e.Press(4);
-        QCOMPARE(e.File(), QByteArray("Alfa      500x0\r\nGama      500x2\r\nBeta      620x0\r\nDelta     710x3\r\n#"));
+        QCOMPARE(e.File(), QByteArray("Alfa      500x0\r\nGama      500x2\r\n"
+                                      "Beta      620x0\r\nDelta     710x3\r\n#"));
         QCOMPARE(e.Highlighted(), 1);
     }
 };

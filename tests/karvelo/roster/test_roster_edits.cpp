@@ -75,7 +75,8 @@ private slots:
         QTest::newRow("only #") << QByteArray("#") << "Jméno nesmí začínat znakem „#“!";
         QTest::newRow("Chinese") << QByteArray("Wang王") << "Jméno obsahuje znak „王“, který nelze uložit!";
         QTest::newRow("Danish") << QByteArray("Ærø") << "Jméno obsahuje znak „Æ“, který nelze uložit!";
-        QTest::newRow("emoji") << QByteArray("Ok\xF0\x9F\x98\x80") << "Jméno obsahuje znak „\xF0\x9F\x98\x80“, který nelze uložit!";
+        QTest::newRow("emoji") << QByteArray("Ok\xF0\x9F\x98\x80")
+                               << "Jméno obsahuje znak „\xF0\x9F\x98\x80“, který nelze uložit!";
         QTest::newRow("broken UTF-8") << QByteArray("Ab\xC3") << "Jméno obsahuje znak, který nelze uložit!";
         QTest::newRow("tab") << QByteArray("Al\tfa") << control;
         QTest::newRow("line end") << QByteArray("Al\r\n") << control;
