@@ -4,10 +4,12 @@
 #include "karvelo/form1.h"
 #include "karvelo/roster/roster_edits.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -111,13 +113,17 @@ void TForm1::StorePlayerEdit(Roster edited, int reselect) {
         return;
     }
     roster = std::move(edited);
+    // Rebuilding hides the pressed button for a moment; the keyboard stays with it when it returns.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     BuildPlayerEditorPage();
-    if (!IsUsedEntry(reselect)) return;
-    {
-        const QSignalBlocker quiet(LB0);
-        LB0->setCurrentRow(reselect);
+    if (IsUsedEntry(reselect)) {
+        {
+            const QSignalBlocker quiet(LB0);
+            LB0->setCurrentRow(reselect);
+        }
+        ShowPlayerDetails(reselect);
     }
-    ShowPlayerDetails(reselect);
+    if (focused && focused->isVisible()) focused->setFocus();
 }
 
 void TForm1::B2Click() {

@@ -399,6 +399,18 @@ private slots:
         QVERIFY(e.fixture.boxes.shown.empty());
     }
 
+    void keyboardStaysOnTheMovedButton() {
+        Editor e;
+        TForm1& form = e.form;
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        e.ClickEntry(3);
+        form.B[4]->setFocus();
+        for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(e.ListedNames(), QStringList({"Delta", "Alfa", "Beta", "Gama"}));
+        QCOMPARE(QApplication::focusWidget(), form.B[4]);
+        QCOMPARE(e.Highlighted(), 0);
+    }
+
     void sortByScore() {
         Editor e;
         e.ClickEntry(0);
