@@ -1,6 +1,8 @@
 #include "karvelo/message_boxes.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace karvelo {
 
@@ -23,6 +25,8 @@ int Run(const QString& caption, const QString& text, QMessageBox::StandardButton
         box.setTextFormat(Qt::RichText);
         box.setText(AlignedColumns(text));
     }
+    // Styles may decorate OK, Yes and No; the box carries no icon at all.
+    for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec();
 }
