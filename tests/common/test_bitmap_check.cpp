@@ -102,6 +102,8 @@ private slots:
         QTest::newRow("absurd width") << patched(18, 1 << 30) << QStringLiteral("hlavička udává nepřiměřený rozměr");
         QTest::newRow("seven bits") << patched(28, 7, 2)
                                     << QStringLiteral("hlavička udává neplatnou barevnou hloubku 7 bitů");
+        // Found by fuzzing: the toolkit does not decode the 52-byte header kind, so it is refused up front.
+        QTest::newRow("52-byte header") << patched(14, 52) << QStringLiteral("hlavička má neznámou délku 52 bajtů");
         QTest::newRow("odd header length") << patched(14, 41) << QStringLiteral("hlavička má neznámou délku 41 bajtů");
         const QByteArray twoColours("\0\0\0\0\xff\xff\xff\0", 8);
         QTest::newRow("more colours than the depth holds")
