@@ -98,13 +98,17 @@ private slots:
         QTest::newRow("height one row too many")
             << patched(22, 21) << QStringLiteral("má jen 1254 z 1314 bajtů, které ohlašuje jeho hlavička");
         QTest::newRow("not a bitmap") << patched(0, 'P', 2) << QStringLiteral("nejde o obrázek BMP");
-        QTest::newRow("zero width") << patched(18, 0) << QStringLiteral("hlavička udává nulový nebo záporný rozměr");
-        QTest::newRow("absurd width") << patched(18, 1 << 30) << QStringLiteral("hlavička udává nepřiměřený rozměr");
+        QTest::newRow("zero width") << patched(18, 0)
+                                    << QStringLiteral("hlavička udává nulový nebo záporný rozměr");
+        QTest::newRow("absurd width")
+            << patched(18, 1 << 30) << QStringLiteral("hlavička udává nepřiměřený rozměr");
         QTest::newRow("seven bits") << patched(28, 7, 2)
                                     << QStringLiteral("hlavička udává neplatnou barevnou hloubku 7 bitů");
         // Found by fuzzing: the toolkit does not decode the 52-byte header kind, so it is refused up front.
-        QTest::newRow("52-byte header") << patched(14, 52) << QStringLiteral("hlavička má neznámou délku 52 bajtů");
-        QTest::newRow("odd header length") << patched(14, 41) << QStringLiteral("hlavička má neznámou délku 41 bajtů");
+        QTest::newRow("52-byte header")
+            << patched(14, 52) << QStringLiteral("hlavička má neznámou délku 52 bajtů");
+        QTest::newRow("odd header length")
+            << patched(14, 41) << QStringLiteral("hlavička má neznámou délku 41 bajtů");
         const QByteArray twoColours("\0\0\0\0\xff\xff\xff\0", 8);
         QTest::newRow("more colours than the depth holds")
             << Bitmap(8, 1, 1, twoColours, QByteArray(4, '\0'), 0, 3)
@@ -115,9 +119,19 @@ private slots:
             << early << QStringLiteral("obrazová data podle hlavičky začínají uvnitř hlavičky");
         QTest::newRow("run-length compression") << Bitmap(2, 2, 8, twoColours, QByteArray(8, '\0'), 1, 2)
                                                 << QStringLiteral("používá kompresi, kterou program nečte");
-        const QByteArray overlapping("\0\xff\xff\0\0\xff\0\0\xff\0\0\0", 12);
-        QTest::newRow("overlapping colour masks") << Bitmap(2, 2, 32, overlapping, QByteArray(16, '\0'), 3)
-                                                  << QStringLiteral("bitové masky barev si odporují");
+        // Masks red, green, blue, four bytes each; every one must be a single run of at most 8 bits.
+        const auto withMasks = [](const char* masks, quint16 bits = 32) {
+            return Bitmap(2, 2, bits, QByteArray(masks, 12), QByteArray(16, '\0'), 3);
+        };
+        const QString contradicting = QStringLiteral("bitové masky barev si odporují");
+        // Found by fuzzing: the toolkit refuses such masks after the check had passed them.
+        QTest::newRow("mask wider than a byte")
+            << withMasks("\0\0\xff\0\0\xff\xff\xff\xff\0\0\0") << contradicting;
+        QTest::newRow("overlapping masks") << withMasks("\0\xff\0\0\0\xff\0\0\xff\0\0\0") << contradicting;
+        QTest::newRow("mask with a gap") << withMasks("\0\0\xff\0\x0f\xf0\0\0\xff\0\0\0") << contradicting;
+        QTest::newRow("empty mask") << withMasks("\0\0\xff\0\0\0\0\0\xff\0\0\0") << contradicting;
+        QTest::newRow("mask beyond 16 bits")
+            << withMasks("\0\0\xff\0\0\xff\0\0\xff\0\0\0", 16) << contradicting;
     }
     void damageIsNamed() {
         QFETCH(QByteArray, bytes);
