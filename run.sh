@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 root=$PWD
 
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-wine libgl-dev
-          libgtest-dev libbenchmark-dev)
+          libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -28,7 +28,7 @@ build=build
 cmake_args=()
 if [[ ${2:-} == --sanitize ]]; then
     build=build-sanitize
-    cmake_args+=(-DSANITIZE=ON -DBUILD_BENCHMARKS=OFF)
+    cmake_args+=(-DSANITIZE=ON -DBUILD_BENCHMARKS=OFF -DBUILD_FUZZERS=ON)
 fi
 
 cmake -S . -B "$build" "${cmake_args[@]}" >/dev/null

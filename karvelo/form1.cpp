@@ -69,8 +69,7 @@ void TForm1::LoadRosterAtStartup() {
     case RosterLoadReport::Status::Ok:
         break;
     case RosterLoadReport::Status::Missing:
-        roster = DefaultRoster();
-        StoreRosterOrWarn();
+        if (const std::string failure = StoreDefaultRoster(roster, rosterFile_); !failure.empty()) Warn(failure);
         break;
     case RosterLoadReport::Status::Unreadable:
         Warn("Seznam hráčů (data.dat) nelze přečíst: " + report.detail +
@@ -80,6 +79,10 @@ void TForm1::LoadRosterAtStartup() {
         Warn("Seznam hráčů (data.dat) je poškozený: " + report.detail +
              "\nNačteni byli hráči před poškozeným místem. Původní obsah souboru se před prvním uložením "
              "zachová jako data.dat.bak.");
+        break;
+    case RosterLoadReport::Status::Surplus:
+        Warn("Seznam hráčů (data.dat) obsahuje víc než deset hráčů. Načteno bylo prvních deset, " + report.detail +
+             ".\nPůvodní obsah souboru se před prvním uložením zachová jako data.dat.bak.");
         break;
     }
 }

@@ -1,23 +1,48 @@
 #include "karvelo/theme_images.h"
 
+#include "common/bitmap_check.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace karvelo {
 
 namespace {
-// Throws ImageLoadError naming the file when it is missing or unreadable.
+
+// A picture file is a few kilobytes; anything this large is not one of ours.
+constexpr qint64 maxBitmapBytes = 64 * 1024 * 1024;
+
+[[noreturn]] void Refuse(const QString& file, const QString& why) {
+    throw ImageLoadError(QStringLiteral("Nelze načíst obrázek „%1“: %2.").arg(file, why).toStdString());
+}
+
+// Throws ImageLoadError naming the file when it is missing, unreadable or damaged. The bytes are
+// checked and decoded from one read, so what was checked is what is drawn.
 QImage LoadBitmap(const std::string& path) {
     const QString file = QString::fromStdString(path);
-    QImageReader reader(file);
+    const QFileInfo info(file);
+    if (!info.exists()) Refuse(file, QStringLiteral("soubor neexistuje"));
+    if (!info.isFile()) Refuse(file, QStringLiteral("není to obyčejný soubor"));  // a pipe would block
+    if (info.size() > maxBitmapBytes) Refuse(file, QStringLiteral("soubor je příliš velký"));
+    QFile stream(file);
+    if (!stream.open(QIODevice::ReadOnly)) Refuse(file, stream.errorString());
+    QByteArray bytes = stream.readAll();
+    if (stream.error() != QFileDevice::NoError) Refuse(file, stream.errorString());
+
+    const std::string problem =
+        bitmap_check::BitmapProblem(std::string_view(bytes.constData(), bytes.size()));
+    if (!problem.empty())
+        Refuse(file, QStringLiteral("soubor je poškozený (%1)").arg(QString::fromStdString(problem)));
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "bmp");
     QImage image = reader.read();
-    if (image.isNull()) {
-        const QString why = QFileInfo::exists(file) ? reader.errorString() : QStringLiteral("soubor neexistuje");
-        throw ImageLoadError(QStringLiteral("Nelze načíst obrázek „%1“: %2.").arg(file, why).toStdString());
-    }
+    if (image.isNull()) Refuse(file, QStringLiteral("soubor je poškozený (%1)").arg(reader.errorString()));
     // One pixel format for everything drawn, so fills never convert on the fly.
     return image.convertToFormat(QImage::Format_RGB32);
 }
+
 }  // namespace
 
 void LoadThemeImages(ThemeImages& images, const Settings& s) {

@@ -9,10 +9,12 @@ namespace zarn {
 
 class TileLoadError : public std::runtime_error {
 public:
-    explicit TileLoadError(const std::string& fileName);
+    explicit TileLoadError(const std::string& fileName);                   // missing or unreadable
+    TileLoadError(const std::string& fileName, const std::string& damage);  // damage: UTF-8, why
 };
 
-// Throws TileLoadError when the file is missing or unreadable.
+// Throws TileLoadError when the file is missing, unreadable or damaged (holds fewer pixels than
+// its header announces, or a header that contradicts itself); no half-read tile is ever drawn.
 QImage LoadTile(const std::string& fileName);
 
 }  // namespace zarn

@@ -36,8 +36,8 @@ RosterLoadReport RosterFile::LoadRoster(Roster& roster) {
         break;
     }
     RosterLoadReport report = ParseRoster(contents.bytes, roster);
-    if (report.status == RosterLoadReport::Status::Damaged) {
-        // What the parser could not read is still the user's data: it goes to the backup.
+    if (report.status == RosterLoadReport::Status::Damaged || report.status == RosterLoadReport::Status::Surplus) {
+        // What the table cannot hold is still the user's data: it goes to the backup.
         keepBackupBeforeSave_ = true;
         damagedBytes_ = std::move(contents.bytes);
     }
@@ -46,8 +46,10 @@ RosterLoadReport RosterFile::LoadRoster(Roster& roster) {
 
 void RosterFile::SaveRoster(Roster& roster) {
     const auto failure = [this](const std::string& reason) {
-        return RosterSaveError("Seznam hráčů se nepodařilo uložit: " + reason + ".\nSoubor „" +
-                               path_.string() + "“ zůstal beze změny.");
+        std::error_code ignored;
+        const std::string outcome = std::filesystem::exists(path_, ignored) ? "“ zůstal beze změny." : "“ nebyl vytvořen.";
+        return RosterSaveError("Seznam hráčů se nepodařilo uložit: " + reason + ".\nSoubor „" + path_.string() + outcome,
+                               reason);
     };
     // Refused before anything is written: a line the reader cannot take back would lose this
     // entry, and with a leading "#" every later one too.
@@ -68,19 +70,38 @@ void RosterFile::SaveRoster(Roster& roster) {
     ClampStoredScores(roster);  // only now: a failed save leaves the table exactly as it was
 }
 
-std::string StoreRoster(Roster& roster, RosterFile& file) {
-    try {
-        file.SaveRoster(roster);
-    } catch (const RosterSaveError& error) {
-        return error.what();
-    }
-    // Read into a copy: if the file went wrong in between, the table the user sees stays.
+namespace {
+
+// Read into a copy: if the file went wrong in between, the table the user sees stays.
+std::string ReadBackAfterSave(Roster& roster, RosterFile& file) {
     Roster readBack;
     const RosterLoadReport report = file.LoadRoster(readBack);
     if (report.status != RosterLoadReport::Status::Ok)
         return "Seznam hráčů byl uložen, ale znovu ho načíst nešlo (" + report.detail + ").";
     roster = std::move(readBack);
     return {};
+}
+
+}  // namespace
+
+std::string StoreRoster(Roster& roster, RosterFile& file) {
+    try {
+        file.SaveRoster(roster);
+    } catch (const RosterSaveError& error) {
+        return error.what();
+    }
+    return ReadBackAfterSave(roster, file);
+}
+
+std::string StoreDefaultRoster(Roster& roster, RosterFile& file) {
+    roster = DefaultRoster();
+    try {
+        file.SaveRoster(roster);
+    } catch (const RosterSaveError& error) {
+        return "Soubor se seznamem hráčů „" + file.path().string() +
+               "“ nebyl nalezen. Program používá výchozí seznam hráčů, ale uložit ho nešlo: " + error.reason() + ".";
+    }
+    return ReadBackAfterSave(roster, file);
 }
 
 }  // namespace karvelo

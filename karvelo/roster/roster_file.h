@@ -15,16 +15,23 @@ struct RosterLoadReport {
         Missing,     // no such file; the roster is left empty
         Unreadable,  // exists but cannot be read; the roster is left empty
         Damaged,     // the well-formed entries before the damage were loaded
+        Surplus,     // ten entries were loaded; leftOut more entries followed them
     };
     Status status = Status::Ok;
     std::string detail;  // UTF-8, for the user: what was wrong
+    int leftOut = 0;     // entries after the tenth, counted up to "#" or the first damaged line
 };
 
-// Thrown by SaveRoster; what() is a UTF-8 reason for the user. data.dat is then unchanged, and so
-// is the table.
+// Thrown by SaveRoster; what() is a UTF-8 message for the user, reason() the bare cause. data.dat
+// is then unchanged, and so is the table.
 class RosterSaveError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    RosterSaveError(const std::string& message, std::string reason)
+        : std::runtime_error(message), reason_(std::move(reason)) {}
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
 class RosterFile {
@@ -36,7 +43,8 @@ public:
 
     // Writes the used entries; scores above 999 become 999 in the table too. Atomic: a temporary
     // file beside data.dat is written, flushed and renamed over it. The first save over a file
-    // found damaged first keeps its original bytes as "<name>.bak".
+    // found damaged or holding more than ten entries first keeps its original bytes as
+    // "<name>.bak".
     void SaveRoster(Roster& roster);
 
     const std::filesystem::path& path() const { return path_; }
@@ -56,5 +64,9 @@ Roster DefaultRoster();
 // Every roster change ends here: save, then read back so the table equals the file. On a failed
 // save the table is kept as it is and the reason (UTF-8) is returned; empty on success.
 std::string StoreRoster(Roster& roster, RosterFile& file);
+
+// Start-up without data.dat: the table becomes the default roster and is stored as the new file.
+// Empty on success; otherwise the message (UTF-8) that the default is in use but not stored, why.
+std::string StoreDefaultRoster(Roster& roster, RosterFile& file);
 
 }  // namespace karvelo

@@ -132,6 +132,25 @@ void AppendLine(std::string& out, const PlayerRecord& entry) {
     out += "\r\n";
 }
 
+// Well-formed entry lines from pos on, up to "#", the end or the first damaged line.
+int CountEntryLines(std::string_view bytes, std::size_t pos, int firstLineIndex) {
+    int count = 0;
+    while (pos < bytes.size() && bytes[pos] != endMarker) {
+        const LineReading line = ReadLine(bytes, pos, firstLineIndex + count);
+        if (!line.damage.empty()) break;
+        ++count;
+        pos = line.next;
+    }
+    return count;
+}
+
+std::string LeftOutText(int count) {
+    const std::string n = std::to_string(count);
+    if (count == 1) return "1 další hráč byl vynechán";
+    if (count >= 2 && count <= 4) return n + " další hráči byli vynecháni";
+    return n + " dalších hráčů bylo vynecháno";
+}
+
 int UsedEntries(const Roster& roster) {
     return std::clamp(roster.rosterCount, 0, maxRosterEntries);
 }
@@ -160,6 +179,15 @@ RosterLoadReport ParseRoster(std::string_view bytes, Roster& roster) {
         roster.rosterNames += '\n';
         roster.rosterCount = i + 1;
         pos = line.next;
+    }
+    // Entries past the tenth do not fit the table, but they are the user's: the caller keeps the
+    // file before it is overwritten. Bytes that do not read as entries are ignored, as after "#".
+    if (report.status == RosterLoadReport::Status::Ok && roster.rosterCount == maxRosterEntries) {
+        if (const int leftOut = CountEntryLines(bytes, pos, maxRosterEntries); leftOut > 0) {
+            report.status = RosterLoadReport::Status::Surplus;
+            report.leftOut = leftOut;
+            report.detail = LeftOutText(leftOut);
+        }
     }
     return report;
 }

@@ -9,8 +9,8 @@
 namespace karvelo {
 
 // Reads the roster from the file's bytes. Stops at "#" or after ten entries; at the first line
-// that is not well formed it keeps the entries before it and reports the file as damaged.
-// Entries past the count are cleared.
+// that is not well formed it keeps the entries before it and reports the file as damaged. Entry
+// lines after the tenth are counted and reported as surplus. Entries past the count are cleared.
 RosterLoadReport ParseRoster(std::string_view bytes, Roster& roster);
 
 // The file's bytes for the used entries, as they stand (a score above 999 is written as 999,

@@ -46,6 +46,29 @@ private slots:
         QCOMPARE(f.boxes.shown.size(), 1);
     }
 
+    // A tile cut short is refused like a missing one, before any of it reaches the screen.
+    void truncatedNumberTileIsRefused_data() {
+        QTest::addColumn<int>("keepBytes");
+        QTest::newRow("600 bytes") << 600;
+        QTest::newRow("60 bytes") << 60;
+        QTest::newRow("the header only") << 54;
+    }
+    void truncatedNumberTileIsRefused() {
+        QFETCH(int, keepBytes);
+        FormFixture f;
+        f.tiles.Truncate("zarn1.bmp", keepBytes);
+        f.form->Button1Click();
+        f.Lay(std::vector<std::string>(10, ".........."));
+        f.form->field.cells[1][1] = csMine;
+        f.Click(1, 2);
+        QCOMPARE(f.boxes.shown.size(), 1);
+        QVERIFY2(f.boxes.shown[0].startsWith(QStringLiteral("ERROR: Obrázek „zarn1.bmp“ nelze načíst, soubor je poškozený (")),
+                 qPrintable(f.boxes.shown[0]));
+        QCOMPARE(f.form->field.cells[1][2], int(csCovered));
+        QVERIFY(!f.form->buttons[1][2]->isHidden());
+        QCOMPARE(f.SurfaceAt(1, 2).alpha(), 0);  // nothing painted there
+    }
+
     void missingBlankTileLeavesTheFieldBlankWithItsButton() {
         FormFixture f;
         f.tiles.Remove("zarn0.bmp");

@@ -6,7 +6,9 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 using namespace karvelo;
@@ -96,6 +98,75 @@ private slots:
         WriteBytes(DataPath(), alfa + "#\r\nrest");
         QCOMPARE(int(RosterFile(DataPath().toStdString()).LoadRoster(r).status), int(Status::Ok));
         QCOMPARE(r.rosterCount, 1);
+    }
+
+    // More than ten entries: ten load, the rest is counted, and the first save keeps the whole
+    // original file as the backup before writing the ten.
+    void surplusEntriesAreCountedAndBackedUp_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("tail");  // what follows the entry lines
+        QTest::addColumn<int>("leftOut");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("eleven") << 11 << "#" << 1 << QStringLiteral("1 další hráč byl vynechán");
+        QTest::newRow("twelve") << 12 << "#" << 2 << QStringLiteral("2 další hráči byli vynecháni");
+        QTest::newRow("fifteen") << 15 << "#" << 5 << QStringLiteral("5 dalších hráčů bylo vynecháno");
+        QTest::newRow("twelve, no end marker") << 12 << "" << 2 << QStringLiteral("2 další hráči byli vynecháni");
+        QTest::newRow("eleven, then a damaged line")
+            << 11 << "Bet" << 1 << QStringLiteral("1 další hráč byl vynechán");
+    }
+    void surplusEntriesAreCountedAndBackedUp() {
+        QFETCH(int, lines);
+        QFETCH(QString, tail);
+        QFETCH(int, leftOut);
+        QFETCH(QString, detail);
+        std::string original, firstTen;
+        for (int i = 0; i < lines; ++i) {
+            const std::string line = "Hrac" + std::string(1, char('A' + i)) + "     " + std::to_string(500 + i) + "x" +
+                                     std::to_string(i % 4) + "\r\n";
+            original += line;
+            if (i < 10) firstTen += line;
+        }
+        original += tail.toStdString();
+        WriteBytes(DataPath(), original);
+
+        RosterFile file(DataPath().toStdString());
+        Roster r;
+        const RosterLoadReport report = file.LoadRoster(r);
+        QCOMPARE(int(report.status), int(Status::Surplus));
+        QCOMPARE(report.leftOut, leftOut);
+        QCOMPARE(QString::fromStdString(report.detail), detail);
+        QCOMPARE(r.rosterCount, 10);
+        QCOMPARE(Name(r.roster[9]), "HracJ"s);
+        QVERIFY(!QFile::exists(BackupPath()));  // loading never writes
+
+        QCOMPARE(StoreRoster(r, file), ""s);
+        QCOMPARE(ReadBytes(BackupPath()), original);
+        QCOMPARE(ReadBytes(DataPath()), firstTen + "#");
+        QCOMPARE(r.rosterCount, 10);
+
+        WriteBytes(BackupPath(), "kept");  // only the first save makes the backup
+        QCOMPARE(StoreRoster(r, file), ""s);
+        QCOMPARE(ReadBytes(BackupPath()), "kept"s);
+    }
+
+    // The default roster that cannot be stored is reported as such, with the reason; even root
+    // cannot create a file below a regular file.
+    void defaultRosterThatCannotBeStored() {
+        WriteBytes(dir_.filePath("blocker"), "a file, not a folder");
+        RosterFile file(dir_.filePath("blocker/data.dat").toStdString());
+        Roster r;
+        const QString message = QString::fromStdString(StoreDefaultRoster(r, file));
+        QVERIFY2(message.contains(QStringLiteral("nebyl nalezen")), qPrintable(message));
+        QVERIFY(message.contains(QStringLiteral("Program používá výchozí seznam hráčů, ale uložit ho nešlo: ")));
+        QVERIFY(message.contains(QString::fromStdString(std::generic_category().message(ENOTDIR))));
+        QVERIFY(!message.contains(QStringLiteral("beze změny")));
+        QCOMPARE(r.rosterCount, DefaultRoster().rosterCount);  // in use all the same
+        QCOMPARE(r.rosterNames, DefaultRoster().rosterNames);
+        QVERIFY(FilesIn(dir_.path()) == QStringList{"blocker"});
+
+        // A save that fails over a file that never existed does not claim to have kept it.
+        const QString later = QString::fromStdString(StoreRoster(r, file));
+        QVERIFY(later.contains(QStringLiteral("nebyl vytvořen")));
     }
 
     void backupKeptOnceBeforeFirstSave() {

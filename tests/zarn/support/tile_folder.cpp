@@ -26,6 +26,11 @@ TileFolder::TileFolder() : previous_(QDir::currentPath()) {
 
 TileFolder::~TileFolder() { QDir::setCurrent(previous_); }
 
+void TileFolder::Truncate(const QString& fileName, int keepBytes) const {
+    QFile tile(dir_.filePath(fileName));
+    if (!tile.resize(keepBytes)) qFatal("cannot truncate %s", qPrintable(fileName));
+}
+
 void TileFolder::Remove(const QString& fileName) const { QFile::remove(dir_.filePath(fileName)); }
 
 }  // namespace zarn::test

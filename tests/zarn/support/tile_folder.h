@@ -14,6 +14,8 @@ public:
 
     void Remove(const QString& fileName) const;
     void Restore(const QString& fileName) const;
+    // Keeps only the first bytes of the tile, as an interrupted copy would.
+    void Truncate(const QString& fileName, int keepBytes) const;
 
     static QColor ColourOf(const QString& fileName);
 
