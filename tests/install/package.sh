@@ -13,7 +13,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Version) == "$GAMES_VERSION" ]] || fail "Version: $(field Version)"
 [[ $(field Section) == games ]] || fail "Section: $(field Section)"
 [[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer: $(field Maintainer)"
+synopsis=$(field Description | head -1)
 field Description | sed -n 2p | grep -q "^ [A-Z]" || fail "the description has no long part"
+[[ $(field Description | sed -n 2p) != " $synopsis" ]] || fail "the long description repeats the synopsis"
 
 # Libraries found in the binaries, plus what the programs load by path at run time.
 depends=$(field Depends)
