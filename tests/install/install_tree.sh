@@ -31,6 +31,8 @@ for id in "$KARVELO_ID" "$ZARN_ID"; do
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$root/usr/share/metainfo/$id.metainfo.xml" ||
         fail "$id.metainfo.xml does not name its menu entry"
 done
+# The metadata, the menu entries and the icons agree with one another.
+appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
 grep -qx "Categories=Game;BoardGame;" "$root/usr/share/applications/$KARVELO_ID.desktop" || fail "Karvelo's categories"
 grep -qx "Categories=Game;LogicGame;" "$root/usr/share/applications/$ZARN_ID.desktop" || fail "Zarn's categories"
 
