@@ -7,7 +7,8 @@ cd "$(dirname "$0")"
 root=$PWD
 
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-wine libgl-dev
-          libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+          libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+          desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -37,15 +38,10 @@ targets=()
 [[ $what == karvelo || $what == zarn ]] && targets=(--target "$what")
 cmake --build "$build" -j"$(nproc)" "${targets[@]}"
 
+# The installed launchers seed the player's folder with the same code.
+source packaging/seed_folder.sh
 seed_play_folder() {
-    mkdir -p play
-    # Artwork and help follow the source tree; the roster is the player's own and is
-    # copied only when there is none yet.
-    (cd data && find . -type f ! -name data.dat) | while read -r f; do
-        mkdir -p "play/$(dirname "$f")"
-        cp -p "data/$f" "play/$f"
-    done
-    [[ -e play/data.dat ]] || cp data/data.dat play/data.dat
+    seed_folder data play
 }
 
 case $what in

@@ -11,7 +11,10 @@
 
 namespace karvelo {
 
-KarveloApplication::KarveloApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+KarveloApplication::KarveloApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // Ties the window to its menu entry, so the desktop shows the entry's name and icon.
+    setDesktopFileName(QStringLiteral("cz.karvelozarn.karvelo"));
+}
 
 QString ErrorText(std::exception_ptr error) {
     try {

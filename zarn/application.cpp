@@ -13,6 +13,8 @@ namespace zarn {
 
 ZarnApplication::ZarnApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromUtf8(kApplicationTitle));
+    // Ties the window to its menu entry, so the desktop shows the entry's name and icon.
+    setDesktopFileName(QStringLiteral("cz.karvelozarn.zarn"));
 }
 
 QString ErrorText(std::exception_ptr error) {

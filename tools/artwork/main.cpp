@@ -1,7 +1,8 @@
 // Draws all shipped bitmaps of both games into an output root:
 //   artwork <root> [--preview <folder>]
 // writes <root>/data/obr/<theme>/..., <root>/data/obr/karvelo.bmp, <root>/data/mina.bmp,
-// <root>/data/zarn0.bmp ... zarn8.bmp, <root>/karvelo/karvelo.png and <root>/zarn/zarn.png.
+// <root>/data/zarn0.bmp ... zarn8.bmp, <root>/karvelo/karvelo.png, <root>/zarn/zarn.png and the
+// menu icons <root>/packaging/icons/<size>/karvelo.png and zarn.png.
 #include "bmp_file.h"
 #include "icons.h"
 #include "lettering.h"
@@ -51,12 +52,13 @@ int main(int argc, char** argv) {
         return Fail(error);
     written.append(data + "/obr/karvelo.bmp");
     if (!artwork::WriteMinefieldTiles(data, &written, &error)) return Fail(error);
-    if (!artwork::WriteIcons(root, &error)) return Fail(error);
+    QStringList icons;
+    if (!artwork::WriteIcons(root, &icons, &error)) return Fail(error);
 
     for (const QString& path : written)
         if (artwork::BmpBitCount(path) != 24) return Fail(path + " is not a 24-bit bitmap");
-    std::printf("artwork: wrote %lld bitmaps and 2 icons under %s\n", static_cast<long long>(written.size()),
-                qPrintable(root));
+    std::printf("artwork: wrote %lld bitmaps and %lld icons under %s\n", static_cast<long long>(written.size()),
+                static_cast<long long>(icons.size()), qPrintable(root));
 
     if (args.size() == 3) {
         QStringList names;

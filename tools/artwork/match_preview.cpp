@@ -1,10 +1,13 @@
 #include "match_preview.h"
 
+#include "icons.h"
+
 #include <QDir>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 
 namespace artwork {
@@ -170,6 +173,38 @@ QImage Icons(const QString& root, Loader& load) {
     return sheet;
 }
 
+// Every menu icon enlarged (4x, at most 256 pixels) above its real size, Karvelo and Zarn on a
+// light and on a dark ground, as a menu or a launcher shows them.
+QImage MenuIcons(const QString& root, Loader& load) {
+    const QList<int>& sizes = MenuIconSizes();
+    int width = 8;
+    for (const int size : sizes)
+        width += std::min(size * 4, 256) + 8;
+    const int row = 256 + 8 + 256 + 8;
+    QImage sheet(width, 8 + 4 * row, QImage::Format_RGB32);
+    sheet.fill(QColor(236, 236, 236));
+    QPainter p(&sheet);
+    p.fillRect(0, 8 + 2 * row - 4, width, 2 * row + 4, QColor(40, 44, 52));
+    int x = 8;
+    for (const int size : sizes) {
+        const QString folder = root + "/packaging/icons/" + QString::number(size);
+        // Read directly: the loader's RGB32 would lose the transparent ground.
+        const QString paths[] = {folder + "/karvelo.png", folder + "/zarn.png"};
+        const QImage icons[] = {QImage(paths[0]), QImage(paths[1])};
+        for (int i = 0; i < 2; ++i)
+            if (icons[i].isNull()) load(paths[i]);
+        const int shown = std::min(size * 4, 256);
+        for (int ground = 0; ground < 2; ++ground)
+            for (int i = 0; i < 2; ++i) {
+                const int y = 8 + (2 * ground + i) * row;
+                p.drawImage(QRect(x, y, shown, shown), icons[i]);
+                p.drawImage(x, y + 256 + 8, icons[i]);
+            }
+        x += shown + 8;
+    }
+    return sheet;
+}
+
 QImage TitleWithRegions(const QImage& title) {
     QImage marked = title.convertToFormat(QImage::Format_RGB32);
     QPainter p(&marked);
@@ -199,6 +234,7 @@ bool WritePreviews(const QString& root, const QString& previewFolder, const QStr
     TitleWithRegions(title).save(previewFolder + "/title-regions.png");
     MineTiles(dataFolder, load).save(previewFolder + "/minefield-x4.png");
     Icons(root, load).save(previewFolder + "/icons.png");
+    MenuIcons(root, load).save(previewFolder + "/menu-icons.png");
     return load.ok();
 }
 
