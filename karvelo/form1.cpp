@@ -1,9 +1,12 @@
 #include "karvelo/form1.h"
 
 #include "karvelo/application.h"
+#include "karvelo/board_accessibility.h"
+#include "karvelo/board_keyboard.h"
 #include "karvelo/drawing.h"
 #include "karvelo/message_boxes.h"
 #include "karvelo/roster/codepage1250.h"
+#include "karvelo/tab_order.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +33,13 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     turnImage = new PictureControl(20, 20);
     boardImage->setObjectName(QStringLiteral("boardImage"));
     turnImage->setObjectName(QStringLiteral("turnImage"));
+    turnImage->setAccessibleName(QStringLiteral("Symbol hráče na tahu"));
+    // Keyboard play and the screen reader's view of the board; a key press plays as a mouse press would.
+    InstallBoardAccessibility();
+    boardKeys_ = new BoardKeyboard(*boardImage, matchState, Guarded([this](int x, int y) {
+        BoardMouseDown(Qt::LeftButton, Qt::NoModifier, x, y);
+    }));
+    boardReader_ = new BoardAccessibility(*boardImage, matchState, roster, *boardKeys_);
     matchState.cellWidth = images.fieldBitmaps[0].width();  // 10
     matchState.cellHeight = images.fieldBitmaps[0].height();
     FillBoardRect(boardImage->surface(), images.frameBitmaps[9], 0, 0, 480, 480);  // 11
@@ -115,6 +125,20 @@ void TForm1::CreateRuntimeControls() {
     E1->setObjectName(QStringLiteral("E1"));
     for (int i = 0; i < 6; ++i) CB[i]->setObjectName(QStringLiteral("CB%1").arg(i));
     for (int i = 0; i < 8; ++i) B[i]->setObjectName(QStringLiteral("B%1").arg(i));
+    // Names a screen reader speaks with the controls that have no caption of their own.
+    CB[0]->setAccessibleName(QStringLiteral("Prostředí"));
+    CB[1]->setAccessibleName(QStringLiteral("První hráč"));
+    CB[2]->setAccessibleName(QStringLiteral("Druhý hráč"));
+    CB[3]->setAccessibleName(QStringLiteral("Znak prvního hráče"));
+    CB[4]->setAccessibleName(QStringLiteral("Znak druhého hráče"));
+    RB0->setAccessibleName(QStringLiteral("Začíná první hráč"));
+    RB1->setAccessibleName(QStringLiteral("Začíná druhý hráč"));
+    CHB0->setAccessibleName(QStringLiteral("Zobrazovat hodnoty polí"));
+    LB0->setAccessibleName(QStringLiteral("Seznam hráčů"));
+    E0->setAccessibleName(QStringLiteral("Jméno nového hráče"));
+    CB[5]->setAccessibleName(QStringLiteral("Typ nového hráče"));
+    E1->setAccessibleName(QStringLiteral("Jméno vybraného hráče"));
+    L[11]->setAccessibleName(QStringLiteral("na tahu"));  // the "<" beside the name of the contestant on move
 
     void (TForm1::*const buttonClicks[8])() = {&TForm1::B0Click, &TForm1::B1Click, &TForm1::B2Click,
                                                &TForm1::B3Click, &TForm1::B4Click, &TForm1::B5Click,
@@ -157,6 +181,7 @@ void TForm1::Place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(left, top, size.width(), size.height());
     control->raise();
     control->show();
+    if (control->focusPolicy() & Qt::TabFocus) ArrangeTabOrderByLayout(*client);
 }
 
 void TForm1::PlaceLabel(int slot, int left, int top, const QString& caption) {
@@ -183,6 +208,8 @@ void TForm1::PaintBoardFrame() {
     karvelo::PaintBoardFrame(boardImage->surface(), images);
     AttachToClient(boardImage);
     boardImage->Refresh();
+    boardKeys_->MatchStarted();
+    boardReader_->MatchStarted();
 }
 
 void TForm1::RepaintMatchScreen() {
@@ -205,6 +232,8 @@ void TForm1::RepaintMatchScreen() {
     boardImage->lower();
     boardImage->Refresh();
     turnImage->Refresh();
+    boardKeys_->BoardShown();
+    boardReader_->Repainted();
 }
 
 void TForm1::LetPendingEventsRun() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
