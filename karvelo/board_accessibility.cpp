@@ -281,7 +281,7 @@ void BoardAccessibility::MatchStarted() {
 
 void BoardAccessibility::Repainted() {
     if (!showsMatch_) return;
-    std::vector<int> changed;
+    changed_.clear();
     bool empty = true;
     for (int column = 1; column <= boardSize; ++column) {
         for (int row = 1; row <= boardSize; ++row) {
@@ -295,12 +295,12 @@ void BoardAccessibility::Repainted() {
                 lastContestant_ = now.state;
             }
             before = now;
-            changed.push_back(CellIndex(column, row));
+            changed_.push_back({column, row});
         }
     }
     if (empty) lastContestant_ = 0;  // the board was cleared for the next match
-    if (!QAccessible::isActive() || changed.empty()) return;
-    for (int index : changed) Notify(&board_, QAccessible::NameChanged, index);
+    if (changed_.empty() || !QAccessible::isActive()) return;
+    for (const CellPosition& cell : changed_) Notify(&board_, QAccessible::NameChanged, CellIndex(cell.column, cell.row));
     Notify(&board_, QAccessible::DescriptionChanged);
     const BoardCursor& cursor = keys_.Cursor();
     if (HasFocusAt(cursor.Column(), cursor.Row()))

@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace karvelo {
 
@@ -39,6 +40,15 @@ public:
     void MatchStarted();
     void Repainted();
 
+    // The cells whose content the last repaint changed, in column order; each was reported to
+    // assistive technology as a cell whose name changed.
+    struct CellPosition {
+        int column;
+        int row;
+        bool operator==(const CellPosition&) const = default;
+    };
+    const std::vector<CellPosition>& ChangedCells() const { return changed_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,6 +73,7 @@ private:
     int lastColumn_ = 0;  // the field of the last move; 0 before it
     int lastRow_ = 0;
     std::int32_t lastContestant_ = 0;
+    std::vector<CellPosition> changed_;
 };
 
 // Lets assistive technology see the board picture as the table above, and any other picture as a

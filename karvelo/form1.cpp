@@ -139,6 +139,15 @@ void TForm1::CreateRuntimeControls() {
     CB[5]->setAccessibleName(QStringLiteral("Typ nového hráče"));
     E1->setAccessibleName(QStringLiteral("Jméno vybraného hráče"));
     L[11]->setAccessibleName(QStringLiteral("na tahu"));  // the "<" beside the name of the contestant on move
+    // On Linux Qt gives a combo box its current choice as the name; there the purpose is spoken as
+    // the description, and the caption above a control is its label.
+    for (QComboBox* combo : CB) combo->setAccessibleDescription(combo->accessibleName());
+    L[0]->setBuddy(CB[0]);
+    L[2]->setBuddy(LB0);
+    L[3]->setBuddy(E0);
+    L[4]->setBuddy(CHB0);
+    L[22]->setBuddy(CB[1]);
+    L[23]->setBuddy(CB[3]);
 
     void (TForm1::*const buttonClicks[8])() = {&TForm1::B0Click, &TForm1::B1Click, &TForm1::B2Click,
                                                &TForm1::B3Click, &TForm1::B4Click, &TForm1::B5Click,
@@ -181,7 +190,7 @@ void TForm1::Place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(left, top, size.width(), size.height());
     control->raise();
     control->show();
-    if (control->focusPolicy() & Qt::TabFocus) ArrangeTabOrderByLayout(*client);
+    if (control->focusPolicy() != Qt::NoFocus) ArrangeTabOrderByLayout(*client);
 }
 
 void TForm1::PlaceLabel(int slot, int left, int top, const QString& caption) {

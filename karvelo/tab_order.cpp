@@ -15,7 +15,7 @@ void ArrangeTabOrderByLayout(QWidget& container) {
     std::vector<QWidget*> controls;
     for (QObject* child : container.children()) {
         auto* widget = qobject_cast<QWidget*>(child);
-        if (widget != nullptr && !widget->isWindow() && !widget->isHidden() && (widget->focusPolicy() & Qt::TabFocus))
+        if (widget != nullptr && !widget->isWindow() && !widget->isHidden() && widget->focusPolicy() != Qt::NoFocus)
             controls.push_back(widget);
     }
     if (controls.size() < 2) return;

@@ -6,7 +6,8 @@ class QWidget;
 
 namespace karvelo {
 
-// Orders Tab among the shown controls placed directly on the container: row by row from the top,
+// Orders Tab among the shown controls placed directly on the container (radio buttons too, whichever
+// of them Qt lets Tab reach): row by row from the top,
 // left to right within a row. Controls whose tops lie within a few pixels form one row.
 void ArrangeTabOrderByLayout(QWidget& container);
 
