@@ -29,17 +29,18 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     LoadRosterAtStartup();          // 2; the generator (3) is seeded by whoever hands it in
     ApplyTheme(0);                  // 4-7: the images exist empty, the settings hold their start values
     karvelo::LoadThemeImages(images, settings);  // 8
-    boardImage = new PictureControl(480, 480);   // 9
-    turnImage = new PictureControl(20, 20);
-    boardImage->setObjectName(QStringLiteral("boardImage"));
-    turnImage->setObjectName(QStringLiteral("turnImage"));
-    turnImage->setAccessibleName(QStringLiteral("Symbol hráče na tahu"));
-    // Keyboard play and the screen reader's view of the board; a key press plays as a mouse press would.
+    // Keyboard play and the screen reader's view of the board, in place before a reader can ask
+    // about the pictures; a key press plays as a mouse press would.
     InstallBoardAccessibility();
+    boardImage = new PictureControl(480, 480);  // 9
     boardKeys_ = new BoardKeyboard(*boardImage, matchState, Guarded([this](int x, int y) {
         BoardMouseDown(Qt::LeftButton, Qt::NoModifier, x, y);
     }));
     boardReader_ = new BoardAccessibility(*boardImage, matchState, roster, *boardKeys_);
+    turnImage = new PictureControl(20, 20);
+    boardImage->setObjectName(QStringLiteral("boardImage"));
+    turnImage->setObjectName(QStringLiteral("turnImage"));
+    turnImage->setAccessibleName(QStringLiteral("Symbol hráče na tahu"));
     matchState.cellWidth = images.fieldBitmaps[0].width();  // 10
     matchState.cellHeight = images.fieldBitmaps[0].height();
     FillBoardRect(boardImage->surface(), images.frameBitmaps[9], 0, 0, 480, 480);  // 11
