@@ -4,8 +4,11 @@
 #include "karvelo/message_boxes.h"
 #include "karvelo/theme_images.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -53,6 +56,45 @@ void BM_OpenMatchSetupPage(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenMatchSetupPage)->Unit(benchmark::kMillisecond);
+
+// Starts a match of two humans on a shown window; the board then has the keyboard.
+void StartHumanMatch(karvelo::TForm1& form) {
+    form.show();
+    form.Hrat1Click();
+    form.B[0]->click();
+    QCoreApplication::processEvents();
+}
+
+// An arrow key on the board: the cursor moves and the two fields are drawn again.
+void BM_BoardCursorKey(benchmark::State& state) {
+    SilentBoxes boxes;
+    karvelo::SeededRandom random(1);
+    karvelo::TForm1 form(boxes, random);
+    StartHumanMatch(form);
+    bool right = true;
+    for (auto _ : state) {
+        QTest::keyClick(form.boardImage, right ? Qt::Key_Right : Qt::Key_Left);
+        right = !right;
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_BoardCursorKey)->Unit(benchmark::kMicrosecond);
+
+// A screen reader reading the whole board: every cell's name, 400 of them.
+void BM_ReadAllBoardCells(benchmark::State& state) {
+    SilentBoxes boxes;
+    karvelo::SeededRandom random(1);
+    karvelo::TForm1 form(boxes, random);
+    StartHumanMatch(form);
+    form.matchState.showFieldValues = 1;
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form.boardImage);
+    for (auto _ : state) {
+        qsizetype characters = 0;
+        for (int i = 0; i < board->childCount(); ++i) characters += board->child(i)->text(QAccessible::Name).size();
+        benchmark::DoNotOptimize(characters);
+    }
+}
+BENCHMARK(BM_ReadAllBoardCells)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
