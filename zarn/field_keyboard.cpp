@@ -70,7 +70,9 @@ void FieldKeyboard::MakeTabStop(FieldButton& button) {
 }
 
 bool FieldKeyboard::eventFilter(QObject* watched, QEvent* event) {
-    auto* button = static_cast<FieldButton*>(watched);
+    // Not a field button any more while one is being destroyed.
+    auto* button = qobject_cast<FieldButton*>(watched);
+    if (button == nullptr) return false;
     if (event->type() == QEvent::FocusIn) {
         MakeTabStop(*button);
         return false;
