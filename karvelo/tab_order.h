@@ -6,9 +6,9 @@ class QWidget;
 
 namespace karvelo {
 
-// Orders Tab among the shown controls placed directly on the container (radio buttons too, whichever
-// of them Qt lets Tab reach): row by row from the top,
-// left to right within a row. Controls whose tops lie within a few pixels form one row.
+// Orders Tab among the shown controls placed directly on the container: row by row from the top,
+// left to right within a row; controls whose tops lie within a few pixels form one row. Radio
+// buttons are ordered too; which of them Tab reaches stays Qt's choice.
 void ArrangeTabOrderByLayout(QWidget& container);
 
 }  // namespace karvelo
