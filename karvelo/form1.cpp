@@ -1,9 +1,12 @@
 #include "karvelo/form1.h"
 
 #include "karvelo/application.h"
+#include "karvelo/board_accessibility.h"
+#include "karvelo/board_keyboard.h"
 #include "karvelo/drawing.h"
 #include "karvelo/message_boxes.h"
 #include "karvelo/roster/codepage1250.h"
+#include "karvelo/tab_order.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,10 +29,18 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     LoadRosterAtStartup();          // 2; the generator (3) is seeded by whoever hands it in
     ApplyTheme(0);                  // 4-7: the images exist empty, the settings hold their start values
     karvelo::LoadThemeImages(images, settings);  // 8
-    boardImage = new PictureControl(480, 480);   // 9
+    // Keyboard play and the screen reader's view of the board, in place before a reader can ask
+    // about the pictures; a key press plays as a mouse press would.
+    InstallBoardAccessibility();
+    boardImage = new PictureControl(480, 480);  // 9
+    boardKeys_ = new BoardKeyboard(*boardImage, matchState, Guarded([this](int x, int y) {
+        BoardMouseDown(Qt::LeftButton, Qt::NoModifier, x, y);
+    }));
+    boardReader_ = new BoardAccessibility(*boardImage, matchState, roster, *boardKeys_);
     turnImage = new PictureControl(20, 20);
     boardImage->setObjectName(QStringLiteral("boardImage"));
     turnImage->setObjectName(QStringLiteral("turnImage"));
+    turnImage->setAccessibleName(QStringLiteral("Symbol hráče na tahu"));
     matchState.cellWidth = images.fieldBitmaps[0].width();  // 10
     matchState.cellHeight = images.fieldBitmaps[0].height();
     FillBoardRect(boardImage->surface(), images.frameBitmaps[9], 0, 0, 480, 480);  // 11
@@ -118,6 +129,29 @@ void TForm1::CreateRuntimeControls() {
     E1->setObjectName(QStringLiteral("E1"));
     for (int i = 0; i < 6; ++i) CB[i]->setObjectName(QStringLiteral("CB%1").arg(i));
     for (int i = 0; i < 8; ++i) B[i]->setObjectName(QStringLiteral("B%1").arg(i));
+    // Names a screen reader speaks with the controls that have no caption of their own.
+    CB[0]->setAccessibleName(QStringLiteral("Prostředí"));
+    CB[1]->setAccessibleName(QStringLiteral("První hráč"));
+    CB[2]->setAccessibleName(QStringLiteral("Druhý hráč"));
+    CB[3]->setAccessibleName(QStringLiteral("Znak prvního hráče"));
+    CB[4]->setAccessibleName(QStringLiteral("Znak druhého hráče"));
+    RB0->setAccessibleName(QStringLiteral("Začíná první hráč"));
+    RB1->setAccessibleName(QStringLiteral("Začíná druhý hráč"));
+    CHB0->setAccessibleName(QStringLiteral("Zobrazovat hodnoty polí"));
+    LB0->setAccessibleName(QStringLiteral("Seznam hráčů"));
+    E0->setAccessibleName(QStringLiteral("Jméno nového hráče"));
+    CB[5]->setAccessibleName(QStringLiteral("Typ nového hráče"));
+    E1->setAccessibleName(QStringLiteral("Jméno vybraného hráče"));
+    L[11]->setAccessibleName(QStringLiteral("na tahu"));  // the "<" beside the name of the contestant on move
+    // On Linux Qt gives a combo box its current choice as the name; there the purpose is spoken as
+    // the description, and the caption above a control is its label.
+    for (QComboBox* combo : CB) combo->setAccessibleDescription(combo->accessibleName());
+    L[0]->setBuddy(CB[0]);
+    L[2]->setBuddy(LB0);
+    L[3]->setBuddy(E0);
+    L[4]->setBuddy(CHB0);
+    L[22]->setBuddy(CB[1]);
+    L[23]->setBuddy(CB[3]);
 
     void (TForm1::*const buttonClicks[8])() = {&TForm1::B0Click, &TForm1::B1Click, &TForm1::B2Click,
                                                &TForm1::B3Click, &TForm1::B4Click, &TForm1::B5Click,
@@ -162,6 +196,7 @@ void TForm1::Place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(left, top, size.width(), size.height());
     control->raise();
     control->show();
+    if (control->focusPolicy() != Qt::NoFocus) ArrangeTabOrderByLayout(*client);
 }
 
 void TForm1::PlaceLabel(int slot, int left, int top, const QString& caption) {
@@ -188,6 +223,8 @@ void TForm1::PaintBoardFrame() {
     karvelo::PaintBoardFrame(boardImage->surface(), images);
     AttachToClient(boardImage);
     boardImage->Refresh();
+    boardKeys_->MatchStarted();
+    boardReader_->MatchStarted();
 }
 
 void TForm1::RepaintMatchScreen() {
@@ -210,6 +247,8 @@ void TForm1::RepaintMatchScreen() {
     boardImage->lower();
     boardImage->Refresh();
     turnImage->Refresh();
+    boardKeys_->BoardShown();
+    boardReader_->Repainted();
 }
 
 void TForm1::LetPendingEventsRun() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }

@@ -26,6 +26,8 @@ class QRadioButton;
 
 namespace karvelo {
 
+class BoardAccessibility;
+class BoardKeyboard;
 class MessageBoxes;
 
 class TForm1 final : public QMainWindow, public MatchHost {
@@ -135,6 +137,8 @@ private:
     RosterFile rosterFile_;
     MatchEngine engine_;
     int boxesOpen_ = 0;
+    BoardKeyboard* boardKeys_ = nullptr;          // owned by boardImage
+    BoardAccessibility* boardReader_ = nullptr;  // owned by boardImage
 };
 
 // Roster names are code page 1250 bytes; the screen shows them as Unicode.

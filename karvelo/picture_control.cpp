@@ -14,6 +14,7 @@ PictureControl::PictureControl(int width, int height) : surface_(width, height, 
 void PictureControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), surface_, event->rect());
+    if (paintOverlay) paintOverlay(painter);
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {

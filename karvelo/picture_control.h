@@ -5,9 +5,13 @@
 #include <QWidget>
 #include <functional>
 
+class QPainter;
+
 namespace karvelo {
 
 class PictureControl final : public QWidget {
+    Q_OBJECT  // its class name lets the accessibility factory recognise it
+
 public:
     PictureControl(int width, int height);
 
@@ -17,6 +21,8 @@ public:
     void Refresh() { update(); }
 
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> onMouseDown;
+    // Drawn over the surface on the screen only; the surface itself never sees it.
+    std::function<void(QPainter&)> paintOverlay;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -21,6 +21,8 @@ TForm1::TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock)
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     InstallFieldButtonAccessibility();
     client_ = new ClientSurface(QSize(kClientWidth, kClientHeight), this);
+    setCentralWidget(client_);
+    keyboard_ = new FieldKeyboard(field, buttons, this);
     // Field clicks arrive as queued calls on a plain object: an error thrown while one is handled
     // then reaches the application's notify without unwinding through any widget's code.
     clickRelay_ = new QObject(this);
@@ -58,6 +60,7 @@ void TForm1::CreateControls() {
 
 void TForm1::CreateMenu() {
     MainMenu1 = new QMenuBar(this);
+    setMenuBar(MainMenu1);
     N1 = MainMenu1->addMenu(QStringLiteral("Menu"));
     Novhra1 = N1->addMenu(QStringLiteral("Obtížnost"));
     Lehk1 = Novhra1->addAction(QStringLiteral("Lehká"), this, [this] { Lehk1Click(); });
@@ -77,17 +80,12 @@ void TForm1::FormCreate() {
         for (int column = 1; column <= kMaxSide; ++column) {
             auto* button = new FieldButton(row, column, client_);
             button->hide();
+            keyboard_->Watch(*button);
             fieldButtons_->addButton(button);
             buttons[row][column] = button;
         }
     }
     field.difficulty = kLehka;
-}
-
-void TForm1::resizeEvent(QResizeEvent*) {
-    const int menuHeight = MainMenu1->sizeHint().height();
-    MainMenu1->setGeometry(0, 0, width(), menuHeight);
-    client_->setGeometry(0, menuHeight, width(), height() - menuHeight);
 }
 
 QPoint TForm1::FieldTopLeft(std::int32_t row, std::int32_t column) {
@@ -106,8 +104,13 @@ void TForm1::NewGame() {
     // One repaint for the whole layout instead of one per button shown or hidden.
     client_->setUpdatesEnabled(false);
     client_->Clear();
-    for (int row = 1; row <= kMaxSide; ++row)
-        for (int column = 1; column <= kMaxSide; ++column) buttons[row][column]->hide();
+    keyboard_->BeforeLayout();
+    for (int row = 1; row <= kMaxSide; ++row) {
+        for (int column = 1; column <= kMaxSide; ++column) {
+            buttons[row][column]->hide();
+            buttons[row][column]->ShowCovered();
+        }
+    }
     const std::int32_t side = field.Side();
     for (int row = 1; row <= side; ++row) {
         for (int column = 1; column <= side; ++column) {
@@ -117,6 +120,7 @@ void TForm1::NewGame() {
         }
     }
     client_->setUpdatesEnabled(true);
+    keyboard_->AfterLayout();
 }
 
 void TForm1::Button1Click() {
@@ -147,13 +151,16 @@ void TForm1::FieldButtonClick(QPushButton* sender) {
     const std::int32_t column = (sender->x() - kFieldOrigin) / kFieldPitch + 1;
     const std::int32_t row = (sender->y() - kFieldOrigin) / kFieldPitch + 1;
     uncovering_.ClickField(row, column);
+    if (!uncovering_.Busy()) keyboard_->ClickHandled();
 }
 
 void TForm1::PaintTile(std::int32_t row, std::int32_t column, const std::string& tileFile) {
     const QImage tile = LoadTile(tileFile);
-    QPushButton* button = buttons[row][column];
+    FieldButton* button = buttons[row][column];
+    keyboard_->BeforeUncovering(*button);
     button->hide();
     client_->DrawTile(button->pos(), tile);
+    button->ShowUncovered(tileFile == kMineTile ? FieldButton::kMineShown : field.MinesAround(row, column));
 }
 
 void TForm1::LetPendingEventsRun() { QCoreApplication::processEvents(); }

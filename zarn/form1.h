@@ -1,14 +1,17 @@
 #pragma once
 // The main window: menu, labels, "Začít hru", the 400 field buttons, the timer. It owns the
-// game state and carries out what the uncovering rules ask of the screen.
+// game state and carries out what the uncovering rules ask of the screen. A main window, so that
+// assistive technology announces it as the application's window with its title.
 
+#include "zarn/field_button.h"
+#include "zarn/field_keyboard.h"
 #include "zarn/rules/clock.h"
 #include "zarn/rules/field_view.h"
 #include "zarn/rules/minefield.h"
 #include "zarn/rules/random_engine.h"
 #include "zarn/rules/uncovering.h"
 
-#include <QWidget>
+#include <QMainWindow>
 #include <QString>
 #include <array>
 
@@ -32,7 +35,7 @@ inline constexpr int kFieldPitch = 20;  // buttons and tiles are 20 x 20 and tou
 
 inline constexpr const char* kTimeLimitText = "Uplynulo 7 minut a 30 sekund, KONEC HRY";
 
-class TForm1 final : public QWidget, public FieldView {
+class TForm1 final : public QMainWindow, public FieldView {
 public:
     TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock);
     ~TForm1() override;
@@ -74,10 +77,7 @@ public:
     // Game state.
     Minefield field;
     QString mineCountText;
-    std::array<std::array<QPushButton*, kArraySide>, kArraySide> buttons{};  // rows, columns 1..20
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
+    FieldButtons buttons{};  // rows, columns 1..20
 
 private:
     void CreateControls();
@@ -91,6 +91,7 @@ private:
     ClientSurface* client_ = nullptr;
     QObject* clickRelay_ = nullptr;
     QButtonGroup* fieldButtons_ = nullptr;
+    FieldKeyboard* keyboard_ = nullptr;
     Uncovering uncovering_;
 };
 

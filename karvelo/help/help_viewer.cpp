@@ -43,8 +43,9 @@ void PlaceBesideGameWindow(QWidget& viewer) {
 } // namespace
 
 HelpViewer::HelpViewer()
-    : contentsButton_(new QPushButton(QStringLiteral("Obsah"), this)),
-      backButton_(new QPushButton(QStringLiteral("Zpět"), this)), browser_(new QTextBrowser(this)) {
+    : page_(new QWidget(this)), contentsButton_(new QPushButton(QStringLiteral("Obsah"), page_)),
+      backButton_(new QPushButton(QStringLiteral("Zpět"), page_)), browser_(new QTextBrowser(page_)) {
+    setCentralWidget(page_);  // no menu, tool or status bar: the page fills the window
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(QStringLiteral("Nápověda"));
     setMinimumSize(smallestSize);
@@ -100,7 +101,7 @@ void HelpViewer::GoBack() {
 }
 
 void HelpViewer::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    QMainWindow::resizeEvent(event);
     browser_->setGeometry(margin, textTop, width() - 2 * margin, height() - textTop - margin);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The help window: a single top-level window, not modal, that shows one topic of the help file at a time
-// and follows the links between topics.
+// and follows the links between topics. A main window of its own, so assistive technology announces
+// it as a window with its title.
 
 #include <QString>
-#include <QWidget>
+#include <QMainWindow>
 #include <vector>
 
 #include "karvelo/help/help_file.h"
@@ -16,7 +17,7 @@ namespace karvelo {
 
 constexpr int helpContentsContext = 1;
 
-class HelpViewer final : public QWidget {
+class HelpViewer final : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -37,6 +38,7 @@ private:
     help::HelpFile file_;
     int current_ = help::noLink;
     std::vector<int> history_; // topics shown before, newest last, for "Zpět"
+    QWidget* page_;
     QPushButton* contentsButton_;
     QPushButton* backButton_;
     QTextBrowser* browser_;
