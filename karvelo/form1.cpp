@@ -98,10 +98,6 @@ void TForm1::LoadRosterAtStartup() {
     }
 }
 
-void TForm1::StoreRosterOrWarn() {
-    if (const std::string failure = StoreRoster(roster, rosterFile_); !failure.empty()) Warn(failure);
-}
-
 void TForm1::CreateRuntimeControls() {
     for (int i = 0; i < 24; ++i) {
         L[i] = new QLabel;

@@ -129,7 +129,6 @@ private:
     void StorePlayerEdit(Roster edited, int reselect = -1);
     bool IsUsedEntry(int index) const { return index >= 0 && index < roster.rosterCount; }
     void Inform(const QString& caption, const QString& text);
-    void StoreRosterOrWarn();
     QList<QWidget*> RuntimeControls() const;
 
     MessageBoxes& boxes_;
