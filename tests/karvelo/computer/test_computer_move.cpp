@@ -242,6 +242,41 @@ private slots:
         }
     }
 
+    // A negative type code is no computer level: that contestant places by clicks, and the board
+    // shows the advanced level's values for it.
+    void negativeTypeCodeClicksLikeAHuman() {
+        Table t(-1, CpuNovice);
+        t.Start(1);
+        t.random.draws = {0, 0, 0};
+        t.Click(5, 5);
+        QCOMPARE(t.m.board[5][5].state, 1);
+        QCOMPARE(t.Stones(), 2);  // and the novice replied
+        QCOMPARE(t.m.playerOnMove, 1);
+        Put(t.m, 1, {{8, 10}, {9, 10}, {11, 10}});
+        FakeMatchHost host;
+        EvaluateFields(t.m, host);
+        QCOMPARE(ValueAt(t.m, 10, 10), 26);
+    }
+
+    // Two humans see the advanced level's values after every move, whoever moved.
+    void twoHumansSeeRunCreditsWithGapsAfterEveryMove() {
+        Table t(Human, Human);
+        t.Start(1);
+        t.Click(8, 10);
+        t.Click(1, 1);
+        t.Click(9, 10);
+        t.Click(1, 3);
+        t.Click(11, 10);
+        QCOMPARE(ValueAt(t.m, 10, 10), 26);
+        t.Click(10, 11);
+        MatchState check = t.m;
+        check.contestantType2 = CpuAdvanced;
+        check.playerOnMove = 2;
+        check = Evaluated(check);
+        for (int x = 1; x <= boardSize; ++x)
+            for (int y = 1; y <= boardSize; ++y) QCOMPARE(t.m.board[x][y].value, check.board[x][y].value);
+    }
+
     // Answered Yes again and again, the series goes on with the loser first, and the matches do
     // not nest: 200 matches with the real levels ask every question from the same stack depth.
     void twoHundredComputerMatchesKeepAFlatStack() {

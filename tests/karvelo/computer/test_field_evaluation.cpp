@@ -5,6 +5,7 @@
 #include "karvelo/computer/line_walk.h"
 #include "karvelo/computer/run_credits.h"
 #include "karvelo/computer/run_weight.h"
+#include "evaluation_reference.h"
 #include "support/positions.h"
 
 #include <QTest>
@@ -370,6 +371,28 @@ private slots:
                     else QCOMPARE(f.value, 0);
                     if (m.gameOver == 0 && once.gameOver == 0) QCOMPARE(twice.board[x][y].value, f.value);
                 }
+        }
+    }
+
+    // The benchmarks' plain reference implementations, written separately over flat arrays, give
+    // the same values on any position, for either contestant on move; with a five both stop at it.
+    void agreesWithThePlainReference() {
+        std::mt19937 gen(31);
+        for (int round = 0; round < 450; ++round) {
+            const int type = round % 3 + 1;
+            MatchState m = ComputerOnMove(type);
+            m.playerOnMove = round % 2 + 1;
+            m.contestantType1 = type;
+            ScatterStones(m, gen, (round * 7) % 250);
+            const MatchState e = Evaluated(m);
+            int state[reference::span * reference::span], value[reference::span * reference::span];
+            for (int x = 0; x < boardSpan; ++x)
+                for (int y = 0; y < boardSpan; ++y) state[x * boardSpan + y] = m.board[x][y].state;
+            if (type == CpuNovice) reference::RunCredits(state, value, m.playerOnMove);
+            if (type == CpuBeginner) reference::LineWalk(state, value);
+            if (type == CpuAdvanced) reference::RunCreditsWithGaps(state, value, m.playerOnMove);
+            for (int x = 0; x < boardSpan; ++x)
+                for (int y = 0; y < boardSpan; ++y) QCOMPARE(e.board[x][y].value, value[x * boardSpan + y]);
         }
     }
 
