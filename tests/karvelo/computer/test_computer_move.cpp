@@ -200,6 +200,25 @@ private slots:
         QVERIFY(!ChooseComputerField(m, random).found);
     }
 
+    // The computer's move that fills the board ends the match as a draw, scores unchanged.
+    void computerFillingTheBoardDraws() {
+        Table t(Human, CpuAdvanced);
+        t.Start(1);
+        // Pairs along the rows, single stones down the columns: nowhere five.
+        auto owner = [](int x, int y) { return (x / 2 + y) % 2 + 1; };
+        for (int x = 1; x <= boardSize; ++x)
+            for (int y = 1; y <= boardSize; ++y)
+                if (y != 20 || x < 19) Put(t.m, owner(x, y), {{x, y}});
+        QCOMPARE(owner(20, 20), 1);
+        QCOMPARE(owner(19, 20), 2);
+        t.m.moveCount = 399;
+        t.Click(20, 20);
+        QCOMPARE(t.host.questions, std::vector<std::string>{"Remíza|Chcete začít další zápas?"});
+        QCOMPARE(t.roster.roster[0].score, 500);
+        QCOMPARE(t.roster.roster[1].score, 500);
+        QCOMPARE(t.host.calls.back(), std::string("setup"));
+    }
+
     // --- any position ---
 
     // Over many positions and every level: the computer's field is empty and of the highest value.
