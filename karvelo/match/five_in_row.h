@@ -54,7 +54,7 @@ void ScanRunStarts(MatchState& m, Examine&& examine) {
     for (int x = 1; x <= boardSize; ++x)
         for (int y = 1; y <= boardSize; ++y)
             for (int p = 1; p <= 2; ++p) {
-                // A field of neither contestant p starts no run of p: skip its four examinations.
+                // A field that is not p's starts no run of p: its four examinations are skipped.
                 if (m.board[x][y].state != p) continue;
                 for (const Direction& d : directions)
                     if (m.gameOver == 0) examine(d.dx, d.dy, x, y, p);
