@@ -1,7 +1,19 @@
 #include "karvelo/computer/field_evaluation.h"
 
+#include "karvelo/computer/evaluation_method.h"
+#include "karvelo/computer/line_walk.h"
+#include "karvelo/computer/run_credits.h"
+#include "karvelo/computer/run_credits_with_gaps.h"
+
 namespace karvelo {
 
-void EvaluateFields(MatchState& m, MatchHost& /*host*/) { ResetFieldValues(m); }
+void EvaluateFields(MatchState& m, MatchHost& host) {
+    ResetFieldValues(m);
+    switch (MethodFor(m.TypeOnMove(), m.contestantType2)) {
+        case EvaluationMethod::runCredits: EvaluateByRunCredits(m, host); break;
+        case EvaluationMethod::lineWalk: EvaluateByLineWalk(m.board); break;
+        case EvaluationMethod::runCreditsWithGaps: EvaluateByRunCreditsWithGaps(m, host); break;
+    }
+}
 
 }  // namespace karvelo

@@ -7,8 +7,9 @@ namespace karvelo {
 
 class MatchHost;
 
-// Values every empty field with the method of the contestant on move. Until the computer levels
-// bring their methods, every playable field is valued 0.
+// Resets all values, then values every empty field with the one method that applies (see
+// MethodFor). The two run-credit methods also run the five test and stop at a completed five,
+// setting gameOver; the line walk leaves that to FindFive.
 void EvaluateFields(MatchState& m, MatchHost& host);
 
 }  // namespace karvelo

@@ -32,7 +32,9 @@ void MatchEngine::StartMatch() {
 }
 
 void MatchEngine::HumanMove(int X, int Y, int fieldWidth, int fieldHeight) {
-    if (m_.TypeOnMove() != Human || m_.gameOver != 0) return;
+    // Only types above 0 are played by the program; any other code (a damaged roster) clicks like
+    // a human, so the match can never wait for a move nobody makes.
+    if (m_.TypeOnMove() > 0 || m_.gameOver != 0) return;
     if (!(X > 40 && X < 440 && Y > 40 && Y < 440)) return;
     if (fieldWidth <= 0 || fieldHeight <= 0) return;
     const int x = (X - 20) / fieldWidth;

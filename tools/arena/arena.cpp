@@ -1,0 +1,166 @@
+// arena: plays computer levels against each other with the real rules, without a window, and
+// prints how often each wins.
+//
+//   arena [--matches N] [--seed S] [FIRST SECOND]
+//
+// FIRST moves first. Levels are 1, 2, 3 or novice, beginner, advanced. Without levels every
+// ordered pairing of the three is played. Match i of a pairing draws from a generator seeded with
+// S + i, so a run is repeatable and every pairing sees the same seeds.
+
+#include "karvelo/match/match_engine.h"
+#include "karvelo/match/match_host.h"
+#include "karvelo/roster/roster_file.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace karvelo;
+
+namespace {
+
+const char* const levelNames[] = {"", "CPU nováček", "CPU začátečník", "CPU pokročilý"};
+
+// The window's part, answered without one: every next-match question is answered No.
+class ArenaHost final : public MatchHost {
+public:
+    explicit ArenaHost(const MatchState& m) : m_(m) {}
+    std::string caption;  // of the last end-of-match question
+    int moves = 0;        // moves of the last match
+
+    void HideAllControls() override {}
+    void PaintBoardFrame() override {}
+    void LoadThemeImages() override {}
+    void RepaintMatchScreen() override {
+        if (m_.moveCount > 0) moves = m_.moveCount;  // the board is cleared before the question
+    }
+    void LetPendingEventsRun() override {}
+    bool AskYesNo(const std::string& c, const std::string&) override {
+        caption = c;
+        return false;
+    }
+    void Warn(const std::string&) override {}  // the arena's scores are never stored
+    void OpenMatchSetupPage() override {}
+
+private:
+    const MatchState& m_;
+};
+
+struct Tally {
+    int wins = 0, losses = 0, draws = 0;
+    long long moves = 0;
+    int Matches() const { return wins + losses + draws; }
+};
+
+Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progress) {
+    MatchState m;
+    Roster roster;
+    std::strcpy(roster.roster[0].name, "A");
+    std::strcpy(roster.roster[1].name, "B");
+    roster.roster[0].type = first;
+    roster.roster[1].type = second;
+    roster.rosterCount = 2;
+    // A folder that does not exist: the score exchange runs, its save fails quietly.
+    RosterFile file("/nonexistent-karvelo-arena/data.dat");
+    SeededRandom random(seed);
+    ArenaHost host(m);
+    MatchEngine engine(m, roster, file, random, host);
+
+    Tally t;
+    for (int i = 0; i < matches; ++i) {
+        random = SeededRandom(seed + unsigned(i));
+        m.contestantType1 = first;
+        m.contestantType2 = second;
+        m.playerOnMove = 1;
+        m.matchRunning = 1;
+        host.caption.clear();
+        engine.StartMatch();
+        if (host.caption == "Vyhrál A") ++t.wins;
+        else if (host.caption == "Vyhrál B") ++t.losses;
+        else ++t.draws;
+        t.moves += host.moves;
+        if (progress && (i % 25 == 0 || i + 1 == matches)) {
+            std::printf("\r%s – %s: %d/%d", levelNames[first], levelNames[second], i + 1, matches);
+            std::fflush(stdout);
+        }
+    }
+    if (progress) std::printf("\r\033[K");
+    return t;
+}
+
+int ParseLevel(const char* text) {
+    const std::string s = text;
+    if (s == "1" || s == "novice") return 1;
+    if (s == "2" || s == "beginner") return 2;
+    if (s == "3" || s == "advanced") return 3;
+    return 0;
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [FIRST SECOND]\n"
+                         "  levels: 1 novice, 2 beginner, 3 advanced; FIRST moves first\n");
+    return 2;
+}
+
+double Percent(int part, int whole) { return whole ? 100.0 * part / whole : 0.0; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int matches = 1000;
+    unsigned seed = 1;
+    std::vector<int> levels;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if ((arg == "--matches" || arg == "--seed") && i + 1 < argc) {
+            char* end = nullptr;
+            const long v = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || v < (arg == "--matches" ? 1 : 0)) return Usage();
+            (arg == "--matches" ? matches = int(v) : seed = unsigned(v));
+        } else if (const int level = ParseLevel(argv[i])) {
+            levels.push_back(level);
+        } else {
+            return Usage();
+        }
+    }
+    if (levels.size() != 0 && levels.size() != 2) return Usage();
+
+    std::vector<std::pair<int, int>> pairings;
+    if (levels.empty()) {
+        for (int a = 1; a <= 3; ++a)
+            for (int b = 1; b <= 3; ++b) pairings.push_back({a, b});
+    } else {
+        pairings.push_back({levels[0], levels[1]});
+    }
+
+    const bool progress = isatty(STDOUT_FILENO) != 0;
+    std::printf("%d matches per pairing, seeds %u to %u\n\n", matches, seed, seed + unsigned(matches) - 1);
+    std::printf("| moves first | moves second | wins | losses | draws | wins %% | mean moves |\n");
+    std::printf("|---|---|---:|---:|---:|---:|---:|\n");
+    std::fflush(stdout);
+    Tally perLevel[4];
+    for (auto [a, b] : pairings) {
+        const Tally t = PlayPairing(a, b, matches, seed, progress);
+        std::printf("| %s | %s | %d | %d | %d | %.1f | %.1f |\n", levelNames[a], levelNames[b], t.wins, t.losses,
+                    t.draws, Percent(t.wins, t.Matches()), double(t.moves) / t.Matches());
+        std::fflush(stdout);
+        if (a != b) {
+            perLevel[a].wins += t.wins, perLevel[a].losses += t.losses, perLevel[a].draws += t.draws;
+            perLevel[b].wins += t.losses, perLevel[b].losses += t.wins, perLevel[b].draws += t.draws;
+        }
+    }
+    if (pairings.size() > 1) {
+        std::printf("\nAgainst the other two levels, both orders of first move together:\n\n");
+        std::printf("| level | wins | losses | draws | wins %% |\n|---|---:|---:|---:|---:|\n");
+        for (int level = 1; level <= 3; ++level) {
+            const Tally& t = perLevel[level];
+            std::printf("| %s | %d | %d | %d | %.1f |\n", levelNames[level], t.wins, t.losses, t.draws,
+                        Percent(t.wins, t.Matches()));
+        }
+    }
+    return 0;
+}
