@@ -61,12 +61,101 @@ void BM_OpenMatchSetupPage(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenMatchSetupPage)->Unit(benchmark::kMillisecond);
 
-#include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
+// The window starts in the data folder (theme images, shipped roster); its saves then go to a
+// copy of the roster in a temporary folder, so the shipped file stays untouched.
+class EditorWindow {
+public:
+    EditorWindow() : random_(1) {
+        QDir::setCurrent(QStringLiteral(KARVELO_DATA_DIR));
+        form = std::make_unique<karvelo::TForm1>(boxes_, random_);
+        QFile::copy(QStringLiteral("data.dat"), folder_.filePath(QStringLiteral("data.dat")));
+        QDir::setCurrent(folder_.path());
+        form->show();
+        form->Edithracu1Click();
+    }
+    ~EditorWindow() {
+        form.reset();
+        QDir::setCurrent(QStringLiteral(KARVELO_DATA_DIR));
+    }
+    std::unique_ptr<karvelo::TForm1> form;
+
+private:
+    SilentBoxes boxes_;
+    karvelo::SeededRandom random_;
+    QTemporaryDir folder_;
+};
+
+void BM_OpenPlayerEditor(benchmark::State& state) {
+    EditorWindow window;
+    for (auto _ : state) {
+        window.form->Edithracu1Click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenPlayerEditor)->Unit(benchmark::kMillisecond);
+
+// "Seřadit hráče podle typu": sort, store, read back, rebuild.
+void BM_SortByTypeAndStore(benchmark::State& state) {
+    EditorWindow window;
+    for (auto _ : state) {
+        window.form->B7Click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SortByTypeAndStore)->Unit(benchmark::kMillisecond);
+
+// "Přejmenovat" on a selected player: rename, store, read back, rebuild, select again.
+void BM_RenameAndStore(benchmark::State& state) {
+    EditorWindow window;
+    karvelo::TForm1& form = *window.form;
+    form.LB0->setCurrentRow(1);
+    bool flip = false;
+    for (auto _ : state) {
+        form.E1->setText((flip = !flip) ? QStringLiteral("Žofie") : QStringLiteral("Čeněk"));
+        form.B1Click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RenameAndStore)->Unit(benchmark::kMillisecond);
+
+// Starts a match of two humans on a shown window; the board then has the keyboard.
+void StartHumanMatch(karvelo::TForm1& form) {
+    form.show();
+    form.Hrat1Click();
+    form.B[0]->click();
+    QCoreApplication::processEvents();
+}
+
+// An arrow key on the board: the cursor moves and the two fields are drawn again.
+void BM_BoardCursorKey(benchmark::State& state) {
+    SilentBoxes boxes;
+    karvelo::SeededRandom random(1);
+    karvelo::TForm1 form(boxes, random);
+    StartHumanMatch(form);
+    bool right = true;
+    for (auto _ : state) {
+        QTest::keyClick(form.boardImage, right ? Qt::Key_Right : Qt::Key_Left);
+        right = !right;
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_BoardCursorKey)->Unit(benchmark::kMicrosecond);
+
+// A screen reader reading the whole board: every cell's name, 400 of them.
+void BM_ReadAllBoardCells(benchmark::State& state) {
+    SilentBoxes boxes;
+    karvelo::SeededRandom random(1);
+    karvelo::TForm1 form(boxes, random);
+    StartHumanMatch(form);
+    form.matchState.showFieldValues = 1;
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form.boardImage);
+    for (auto _ : state) {
+        qsizetype characters = 0;
+        for (int i = 0; i < board->childCount(); ++i) characters += board->child(i)->text(QAccessible::Name).size();
+        benchmark::DoNotOptimize(characters);
+    }
+}
+BENCHMARK(BM_ReadAllBoardCells)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
