@@ -48,8 +48,7 @@ void TForm1::BuildPlayerEditorPage() {
     Place(E0, 220, 40, 60);
     QComboBox* types = CB[5];
     types->clear();
-    const QString typeTexts = QStringLiteral("HUM\nCPU nováček\nCPU začátečník\nCPU pokročilý");
-    types->addItems(typeTexts.split(QLatin1Char('\n')));
+    for (std::int32_t type = Human; type <= CpuAdvanced; ++type) types->addItem(QString::fromUtf8(LongTypeText(type)));
     types->setEditable(false);
     types->setCurrentIndex(0);
     // Wider than 80 only as far as "CPU začátečník" needs, so that no type shows cut off.

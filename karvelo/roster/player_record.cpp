@@ -1,6 +1,10 @@
 #include "karvelo/roster/player_record.h"
 
+#include <algorithm>
+
 namespace karvelo {
+
+int UsedEntries(const Roster& roster) { return std::clamp(roster.rosterCount, 0, maxRosterEntries); }
 
 const char* ShortTypeText(std::int32_t type) {
     switch (type) {

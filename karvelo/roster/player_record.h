@@ -26,6 +26,9 @@ struct Roster {
     std::string rosterNames;  // every used name followed by '\n', code page 1250
 };
 
+// The entries in use: rosterCount, kept within the table even if it was set wrongly.
+int UsedEntries(const Roster& roster);
+
 // UTF-8 texts for a type code; nullptr outside 0..3 (the caller then keeps what it showed).
 const char* ShortTypeText(std::int32_t type);  // "HUM", "CPUnov", "CPUzač", "CPUpok"
 const char* LongTypeText(std::int32_t type);   // "HUM", "CPU nováček", "CPU začátečník", "CPU pokročilý"

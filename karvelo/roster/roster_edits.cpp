@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::size_t storedNameColumns = 9;  // a renamed name is padded to this
 
-int UsedEntries(const Roster& roster) { return std::clamp(roster.rosterCount, 0, maxRosterEntries); }
 bool IsUsed(const Roster& roster, int index) { return index >= 0 && index < UsedEntries(roster); }
 
 bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }

@@ -151,10 +151,6 @@ std::string LeftOutText(int count) {
     return n + " dalších hráčů bylo vynecháno";
 }
 
-int UsedEntries(const Roster& roster) {
-    return std::clamp(roster.rosterCount, 0, maxRosterEntries);
-}
-
 }  // namespace
 
 RosterLoadReport ParseRoster(std::string_view bytes, Roster& roster) {
