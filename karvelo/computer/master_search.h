@@ -1,0 +1,30 @@
+#pragma once
+// CPU mistr: a computer level that looks ahead. Like the other levels' valuations it is a function
+// of the board alone; the match engine does the placing and the calling back.
+
+#include "karvelo/match/board.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace karvelo {
+
+struct BoardPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const BoardPoint&, const BoardPoint&) = default;
+};
+
+// The amount of search for one move, counted in nodes rather than time, so that one seed plays the
+// same match on any machine.
+constexpr std::int64_t masterNodeBudget = 20000;
+
+// The fields the search found equally good for contestant `me` (1 or 2) on `board` (only the
+// states are read), in the order x = 1..20, y = 1..20 inner. Empty only on a full board.
+std::vector<BoardPoint> SearchMasterMove(const Board& board, int me, std::int64_t nodeBudget = masterNodeBudget);
+
+// What the value marks show in a match with CPU mistr: every empty field's score as a move for
+// contestant `me`, 0 or more; 0 on occupied fields. Writes `value` of the playable fields only.
+void ScoreFieldsForMaster(Board& board, int me);
+
+}  // namespace karvelo
