@@ -9,6 +9,7 @@ EvaluationMethod MethodFor(std::int32_t typeOnMove, std::int32_t contestantType2
     switch (deciding) {
         case CpuNovice: return EvaluationMethod::runCredits;
         case CpuBeginner: return EvaluationMethod::lineWalk;
+        case CpuMaster: return EvaluationMethod::masterScores;
         default: return EvaluationMethod::runCreditsWithGaps;
     }
 }

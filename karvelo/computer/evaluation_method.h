@@ -5,7 +5,7 @@
 
 namespace karvelo {
 
-enum class EvaluationMethod { runCredits, lineWalk, runCreditsWithGaps };
+enum class EvaluationMethod { runCredits, lineWalk, runCreditsWithGaps, masterScores };
 
 // A computer on move uses its own level's method; while a human is on move contestant 2's type
 // decides, so a human playing a computer sees that computer's view. Two humans, and any type code

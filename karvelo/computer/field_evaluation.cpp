@@ -2,6 +2,7 @@
 
 #include "karvelo/computer/evaluation_method.h"
 #include "karvelo/computer/line_walk.h"
+#include "karvelo/computer/master_search.h"
 #include "karvelo/computer/run_credits.h"
 #include "karvelo/computer/run_credits_with_gaps.h"
 
@@ -13,6 +14,7 @@ void EvaluateFields(MatchState& m, MatchHost& host) {
         case EvaluationMethod::runCredits: EvaluateByRunCredits(m, host); break;
         case EvaluationMethod::lineWalk: EvaluateByLineWalk(m.board); break;
         case EvaluationMethod::runCreditsWithGaps: EvaluateByRunCreditsWithGaps(m, host); break;
+        case EvaluationMethod::masterScores: ScoreFieldsForMaster(m.board, m.playerOnMove); break;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "karvelo/computer/computer_move.h"
 #include "karvelo/computer/field_evaluation.h"
+#include "karvelo/computer/master_search.h"
 #include "karvelo/match/five_in_row.h"
 #include "karvelo/match/match_host.h"
 #include "karvelo/match/score_exchange.h"
@@ -86,8 +87,7 @@ void MatchEngine::PassTurn() {
 
 void MatchEngine::ComputerMove() {
     if (m_.TypeOnMove() <= 0 || m_.gameOver != 0) return;
-    EvaluateFields(m_, host_);
-    const FieldChoice choice = ChooseComputerField(m_, random_);
+    const FieldChoice choice = ChooseField();
     if (!choice.found) return;  // no empty field: a full board has already ended the match
     Field& f = m_.board[choice.x][choice.y];
     f.state = m_.playerOnMove;
@@ -97,6 +97,18 @@ void MatchEngine::ComputerMove() {
     FindFive(m_, host_);
     host_.RepaintMatchScreen();
     FinishMove();
+}
+
+FieldChoice MatchEngine::ChooseField() {
+    if (m_.TypeOnMove() != CpuMaster) {
+        EvaluateFields(m_, host_);
+        return ChooseComputerField(m_, random_);
+    }
+    // The search replaces the valuation; the first draw still chooses among equally good fields.
+    const std::vector<BoardPoint> best = SearchMasterMove(m_.board, m_.playerOnMove);
+    if (best.empty()) return {};
+    const BoardPoint p = best[std::size_t(random_.Next()) % best.size()];
+    return {true, p.x, p.y};
 }
 
 void MatchEngine::EndMatch() {

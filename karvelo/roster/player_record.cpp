@@ -16,6 +16,8 @@ const char* ShortTypeText(std::int32_t type) {
         return "CPUzač";
     case CpuAdvanced:
         return "CPUpok";
+    case CpuMaster:
+        return "CPUmis";
     default:
         return nullptr;
     }
@@ -31,6 +33,8 @@ const char* LongTypeText(std::int32_t type) {
         return "CPU začátečník";
     case CpuAdvanced:
         return "CPU pokročilý";
+    case CpuMaster:
+        return "CPU mistr";
     default:
         return nullptr;
     }

@@ -7,7 +7,7 @@
 
 namespace karvelo {
 
-enum PlayerType : std::int32_t { Human = 0, CpuNovice = 1, CpuBeginner = 2, CpuAdvanced = 3 };
+enum PlayerType : std::int32_t { Human = 0, CpuNovice = 1, CpuBeginner = 2, CpuAdvanced = 3, CpuMaster = 4 };
 
 constexpr int maxRosterEntries = 10;
 constexpr int maxNameLength = 8;
@@ -29,8 +29,9 @@ struct Roster {
 // The entries in use: rosterCount, kept within the table even if it was set wrongly.
 int UsedEntries(const Roster& roster);
 
-// UTF-8 texts for a type code; nullptr outside 0..3 (the caller then keeps what it showed).
-const char* ShortTypeText(std::int32_t type);  // "HUM", "CPUnov", "CPUzač", "CPUpok"
-const char* LongTypeText(std::int32_t type);   // "HUM", "CPU nováček", "CPU začátečník", "CPU pokročilý"
+// UTF-8 texts for a type code; nullptr outside 0..4 (the caller then keeps what it showed).
+const char* ShortTypeText(std::int32_t type);  // "HUM", "CPUnov", "CPUzač", "CPUpok", "CPUmis"
+const char* LongTypeText(std::int32_t type);   // "HUM", "CPU nováček", "CPU začátečník", "CPU pokročilý",
+                                               // "CPU mistr"
 
 }  // namespace karvelo
