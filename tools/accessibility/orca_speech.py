@@ -1,0 +1,57 @@
+#!/usr/bin/python3
+"""Runs the Orca screen reader with every utterance also written, as it is spoken, to a transcript:
+one line each, "SPEECH: <text>" or "KEY: <key name>", flushed at once (Orca's own debug file is
+written in blocks, too late to wait on).
+
+    orca_speech.py TRANSCRIPT [PREFS_DIR]
+
+Meant for orca_check.py, on a private display and session bus."""
+
+import sys
+
+sys.prefix = '/usr'
+
+from orca import debug  # noqa: E402
+from orca import speech  # noqa: E402
+
+
+def main():
+    transcript = open(sys.argv[1], 'a', buffering=1, encoding='utf-8')
+    prefs = sys.argv[2] if len(sys.argv) > 2 else None
+
+    def record(kind, text):
+        transcript.write('%s: %s\n' % (kind, ' '.join(str(text).split())))
+
+    original_speak = speech._speak
+
+    def speak(text, acss, interrupt):
+        record('SPEECH', text)
+        original_speak(text, acss, interrupt)
+
+    original_key = speech.speakKeyEvent
+
+    def speak_key(event, acss=None):
+        record('KEY', event.getKeyName())
+        original_key(event, acss)
+
+    original_character = speech.speakCharacter
+
+    def speak_character(character, acss=None):
+        record('SPEECH', character)
+        original_character(character, acss)
+
+    speech._speak = speak
+    speech.speakKeyEvent = speak_key
+    speech.speakCharacter = speak_character
+
+    debug.debugLevel = debug.LEVEL_SEVERE
+    from orca import orca
+    manager = orca.getSettingsManager()
+    manager.activate(prefs, {})
+    sys.path.insert(0, manager.getPrefsDir())
+    record('STATE', 'orca started')
+    return orca.main()
+
+
+if __name__ == '__main__':
+    sys.exit(main())
