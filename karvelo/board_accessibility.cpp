@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QPointer>
+#include <algorithm>
 #include <vector>
 
 namespace karvelo {
@@ -68,8 +69,10 @@ private:
 
 class BoardTable final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
+    // Offered as a grouping with a table interface, not as a table: a screen reader reads the whole
+    // new row of a table at every vertical step, 20 cells for one move of the cursor.
     BoardTable(PictureControl* board, BoardAccessibility* source)
-        : QAccessibleWidget(board, QAccessible::Table), source_(source) {}
+        : QAccessibleWidget(board, QAccessible::Grouping), source_(source) {}
     ~BoardTable() override {
         for (QAccessible::Id id : cells_)
             if (id != 0) QAccessible::deleteAccessibleInterface(id);
@@ -77,6 +80,13 @@ public:
 
     BoardAccessibility* Source() const { return source_.data(); }
     bool ShowsCells() const { return source_ && source_->ShowsMatch(); }
+
+    // The cell is presented as a new object from now on, so a reader speaks it again on focus.
+    void Renew(int column, int row) {
+        QAccessible::Id& id = cells_[CellIndex(column, row)];
+        if (id != 0) QAccessible::deleteAccessibleInterface(id);
+        id = 0;
+    }
 
     BoardCell* Cell(int column, int row) const {
         if (!ShowsCells() || column < 1 || column > boardSize || row < 1 || row > boardSize) return nullptr;
@@ -155,8 +165,7 @@ QString BoardCell::text(QAccessible::Text kind) const {
     const BoardAccessibility* source = table_.Source();
     if (source == nullptr) return {};
     if (kind == QAccessible::Name) return source->CellName(column_, row_);
-    // The focused cell also tells what the last move was, so a reader hears the answer to a move.
-    if (kind == QAccessible::Description && source->HasFocusAt(column_, row_)) return source->BoardDescription();
+    if (kind == QAccessible::Description) return source->CellDescription(column_, row_);
     return {};
 }
 
@@ -204,6 +213,7 @@ BoardAccessibility::BoardAccessibility(PictureControl& board, const MatchState& 
                                        BoardKeyboard& keys)
     : QObject(&board), board_(board), match_(match), roster_(roster), keys_(keys) {
     keys_.cursorChanged = [this] { CursorChanged(); };
+    keys_.pressHandled = [this] { SpeakMoves(); };
     board_.installEventFilter(this);
 }
 
@@ -260,16 +270,27 @@ bool BoardAccessibility::HasFocusAt(int column, int row) const {
            cursor.Column() == column && cursor.Row() == row;
 }
 
+QString BoardAccessibility::CellDescription(int column, int row) const {
+    return spokenAt_ == CellPosition{column, row} ? spoken_ : QString();
+}
+
 BoardAccessibility::Shown BoardAccessibility::ShownAt(int column, int row) const {
     const Field& field = match_.board[column][row];
     const bool contestant = field.state == 1 || field.state == 2;
-    return {field.state, contestant && field.picture == HighlightPicture(field.state)};
+    // A value counts only where it is shown: on an empty field while values are on.
+    const std::int32_t value = !contestant && match_.showFieldValues == 1 ? field.value : 0;
+    return {field.state, contestant && field.picture == HighlightPicture(field.state), value};
+}
+
+QString BoardAccessibility::MoveText(int column, int row, std::int32_t contestant) const {
+    return QStringLiteral("%1: sloupec %2, řádek %3").arg(ContestantName(contestant)).arg(column).arg(row);
 }
 
 void BoardAccessibility::MatchStarted() {
     const bool first = !showsMatch_;
     showsMatch_ = true;
     lastContestant_ = 0;
+    unspoken_.clear();
     for (int column = 1; column <= boardSize; ++column)
         for (int row = 1; row <= boardSize; ++row) shown_[column - 1][row - 1] = ShownAt(column, row);
     if (first && QAccessible::isActive()) {
@@ -283,6 +304,7 @@ void BoardAccessibility::Repainted() {
     if (!showsMatch_) return;
     changed_.clear();
     bool empty = true;
+    bool five = false;
     for (int column = 1; column <= boardSize; ++column) {
         for (int row = 1; row <= boardSize; ++row) {
             const Shown now = ShownAt(column, row);
@@ -294,20 +316,47 @@ void BoardAccessibility::Repainted() {
                 lastRow_ = row;
                 lastContestant_ = now.state;
             }
+            five = five || (now.highlighted && !before.highlighted);
             before = now;
             changed_.push_back({column, row});
         }
     }
     if (empty) lastContestant_ = 0;  // the board was cleared for the next match
+    if (lastContestant_ != 0 && std::find(changed_.begin(), changed_.end(), CellPosition{lastColumn_, lastRow_}) !=
+                                    changed_.end()) {
+        QString move = MoveText(lastColumn_, lastRow_, lastContestant_);
+        if (five) move += QStringLiteral(", pětice. Vyhrál %1").arg(ContestantName(lastContestant_));
+        unspoken_ += move + QStringLiteral(". ");
+        if (!speakQueued_) {
+            speakQueued_ = true;
+            QMetaObject::invokeMethod(this, [this] { SpeakMoves(); }, Qt::QueuedConnection);
+        }
+    }
     if (changed_.empty() || !QAccessible::isActive()) return;
     for (const CellPosition& cell : changed_) Notify(&board_, QAccessible::NameChanged, CellIndex(cell.column, cell.row));
     Notify(&board_, QAccessible::DescriptionChanged);
+}
+
+void BoardAccessibility::SpeakMoves() {
+    speakQueued_ = false;
+    if (unspoken_.isEmpty()) return;
+    const QString moves = unspoken_.trimmed();
+    unspoken_.clear();
     const BoardCursor& cursor = keys_.Cursor();
-    if (HasFocusAt(cursor.Column(), cursor.Row()))
-        Notify(&board_, QAccessible::DescriptionChanged, CellIndex(cursor.Column(), cursor.Row()));
+    if (!showsMatch_ || !board_.isVisible() || !board_.hasFocus() || !cursor.Visible()) return;
+    spoken_ = moves;
+    spokenAt_ = {cursor.Column(), cursor.Row()};
+    if (!QAccessible::isActive()) return;
+    auto* table = dynamic_cast<BoardTable*>(QAccessible::queryAccessibleInterface(&board_));
+    if (table == nullptr) return;
+    table->Renew(cursor.Column(), cursor.Row());
+    Notify(&board_, QAccessible::Focus, CellIndex(cursor.Column(), cursor.Row()));
 }
 
 void BoardAccessibility::CursorChanged() {
+    // What was spoken with the cell it left is not repeated when the cursor comes back.
+    spoken_.clear();
+    spokenAt_ = {0, 0};
     if (QAccessible::isActive() && board_.hasFocus()) AnnounceFocus();
 }
 

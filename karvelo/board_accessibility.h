@@ -1,8 +1,9 @@
 #pragma once
-// The board as assistive technology sees it: a table of 20 x 20 cells, each named by its column,
-// its row and what lies there. The cell under the keyboard cursor has the focus, and after every
-// move the board reports the cells whose content changed, so a screen reader can tell where the
-// computer answered.
+// The board as assistive technology sees it: 20 x 20 cells, each named by its column, its row and
+// what lies there, reachable through the table interface. The cell under the keyboard cursor has
+// the focus. After every move the board reports the cells whose content changed, and the moves are
+// spoken: the cursor's cell is presented anew with them as its description ("Mistr: sloupec 10,
+// řádek 9."), since a screen reader reliably speaks only a focus that reaches a new object.
 
 #include "karvelo/match/match_state.h"
 #include "karvelo/roster/player_record.h"
@@ -36,9 +37,17 @@ public:
     PictureControl& Board() const { return board_; }
     BoardKeyboard& Keys() const { return keys_; }
 
+    // The focused cell's description: the moves spoken with it, empty after the cursor moved on.
+    QString CellDescription(int column, int row) const;
+
     // Hooks of the window: a match starts; the match screen has been repainted.
     void MatchStarted();
     void Repainted();
+    // Speaks the moves made since the last time, if the board has the keyboard. Runs by itself once
+    // control returns to the event loop; the window calls it sooner before a box opens.
+    void SpeakMoves();
+    // The moves not spoken yet, "Alfa: sloupec 10, řádek 10. Mistr: sloupec 11, řádek 9."
+    const QString& MovesToSpeak() const { return unspoken_; }
 
     // The cells whose content the last repaint changed, in column order; each was reported to
     // assistive technology as a cell whose name changed.
@@ -61,6 +70,7 @@ private:
     };
     Shown ShownAt(int column, int row) const;
     QString ContestantName(std::int32_t contestant) const;
+    QString MoveText(int column, int row, std::int32_t contestant) const;
     void CursorChanged();
     void AnnounceFocus();
 
@@ -74,6 +84,10 @@ private:
     int lastRow_ = 0;
     std::int32_t lastContestant_ = 0;
     std::vector<CellPosition> changed_;
+    QString unspoken_;                 // moves made since they were last spoken
+    bool speakQueued_ = false;
+    QString spoken_;                   // what the cell at spokenAt_ was last presented with
+    CellPosition spokenAt_{0, 0};
 };
 
 // Lets assistive technology see the board picture as the table above, and any other picture as a

@@ -36,6 +36,7 @@ void BoardKeyboard::MatchStarted() {
 
 void BoardKeyboard::BoardShown() {
     board_.setFocusPolicy(Qt::StrongFocus);
+    if (!board_.isVisible()) return;
     if (!board_.hasFocus()) board_.setFocus(Qt::OtherFocusReason);
 }
 
@@ -57,7 +58,8 @@ bool BoardKeyboard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool BoardKeyboard::HandleKey(const QKeyEvent& key) {
-    if (match_.matchRunning == 0) return false;
+    // A board hidden under another page keeps its match but never plays from the keyboard.
+    if (match_.matchRunning == 0 || !board_.isVisible()) return false;
     int dColumn = 0;
     int dRow = 0;
     switch (key.key()) {
@@ -73,6 +75,7 @@ bool BoardKeyboard::HandleKey(const QKeyEvent& key) {
             Redraw(QRect());
         } else if (!key.isAutoRepeat()) {
             PressField(cursor_.Column(), cursor_.Row());
+            if (pressHandled) pressHandled();
         }
         return true;
     default:

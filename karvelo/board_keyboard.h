@@ -36,6 +36,8 @@ public:
 
     // Called whenever the cursor appears, moves or hides.
     std::function<void()> cursorChanged;
+    // Called when a key's press of a field has been handled to its end, the computer's answer included.
+    std::function<void()> pressHandled;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

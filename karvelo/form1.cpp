@@ -7,6 +7,7 @@
 #include "karvelo/message_boxes.h"
 #include "karvelo/roster/codepage1250.h"
 #include "karvelo/tab_order.h"
+#include "common/spoken_focus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace karvelo {
 
@@ -140,14 +142,12 @@ void TForm1::CreateRuntimeControls() {
     E1->setAccessibleName(QStringLiteral("Jméno vybraného hráče"));
     L[11]->setAccessibleName(QStringLiteral("na tahu"));  // the "<" beside the name of the contestant on move
     // On Linux Qt gives a combo box its current choice as the name; there the purpose is spoken as
-    // the description, and the caption above a control is its label.
+    // the description. A combo box gets no label: a screen reader speaks a label instead of the
+    // name, and so would not speak the choice.
     for (QComboBox* combo : CB) combo->setAccessibleDescription(combo->accessibleName());
-    L[0]->setBuddy(CB[0]);
     L[2]->setBuddy(LB0);
     L[3]->setBuddy(E0);
     L[4]->setBuddy(CHB0);
-    L[22]->setBuddy(CB[1]);
-    L[23]->setBuddy(CB[3]);
 
     void (TForm1::*const buttonClicks[8])() = {&TForm1::B0Click, &TForm1::B1Click, &TForm1::B2Click,
                                                &TForm1::B3Click, &TForm1::B4Click, &TForm1::B5Click,
@@ -174,9 +174,24 @@ QList<QWidget*> TForm1::RuntimeControls() const {
 }
 
 void TForm1::HideAllControls() {
+    ++pageCount_;
     for (QWidget* control : RuntimeControls()) control->hide();
     boardImage->hide();
     turnImage->hide();
+}
+
+void TForm1::FocusPageStart() {
+    // Once the menu that opened the page has closed and handed the focus back, and only if the
+    // page is still the one shown.
+    QTimer::singleShot(0, this, [this, page = pageCount_] {
+        if (page != pageCount_) return;
+        QWidget* first = FirstControlByLayout(*client);
+        if (first == nullptr || !first->isVisible()) return;
+        if (first->hasFocus())
+            spoken_focus::SpeakWithFocus(*first, QString());  // a reader hears the page's start again
+        else
+            first->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void TForm1::AttachToClient(QWidget* control) {
@@ -266,6 +281,7 @@ void TForm1::Inform(const QString& caption, const QString& text) {
 }
 
 bool TForm1::AskYesNo(const std::string& caption, const std::string& text) {
+    boardReader_->SpeakMoves();  // the move that ended the match is heard before the question
     return WhileBoxOpen(boxesOpen_, [&] {
         return boxes_.AskYesNo(QString::fromStdString(caption), QString::fromStdString(text));
     });

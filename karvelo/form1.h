@@ -118,10 +118,13 @@ private:
     // The match guard of the menu commands; true when the command may go on.
     bool GuardPasses();
     void AttachToClient(QWidget* control);
+    // A page opened by a command: the keyboard starts at its first control, which a reader speaks.
+    void FocusPageStart();
     // Places a control on the client area and shows it; width or height -1 keeps its own size.
     void Place(QWidget* control, int left, int top, int width = -1, int height = -1);
     void PlaceLabel(int slot, int left, int top, const QString& caption);
     void ShowContestantDetails(int contestantIndex, QLabel* scoreLabel, QLabel* typeLabel);
+    void DescribeContestantChoices();
     // The player editor page.
     void BuildPlayerEditorPage();
     void HidePlayerDetails();
@@ -136,6 +139,7 @@ private:
     RosterFile rosterFile_;
     MatchEngine engine_;
     int boxesOpen_ = 0;
+    int pageCount_ = 0;  // pages shown so far, to tell whether the page is still the one shown
     BoardKeyboard* boardKeys_ = nullptr;          // owned by boardImage
     BoardAccessibility* boardReader_ = nullptr;  // owned by boardImage
 };

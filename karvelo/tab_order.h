@@ -11,4 +11,7 @@ namespace karvelo {
 // buttons are ordered too; which of them Tab reaches stays Qt's choice.
 void ArrangeTabOrderByLayout(QWidget& container);
 
+// The first of those controls in that order, where a page's keyboard focus starts; nullptr for none.
+QWidget* FirstControlByLayout(QWidget& container);
+
 }  // namespace karvelo

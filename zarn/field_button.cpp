@@ -1,53 +1,65 @@
 #include "zarn/field_button.h"
 
 #include <QAccessibleWidget>
+#include <QFocusEvent>
+#include <QPainter>
 
 namespace zarn {
 
 FieldButton::FieldButton(int row, int column, QWidget* parent)
     : QPushButton(parent), row_(row), column_(column) {}
 
-namespace {
 QString MinesAroundText(int count) {
     if (count == 0) return QStringLiteral("žádná mina v okolí");
     if (count == 1) return QStringLiteral("1 mina v okolí");
     if (count <= 4) return QStringLiteral("%1 miny v okolí").arg(count);
     return QStringLiteral("%1 min v okolí").arg(count);
 }
-}  // namespace
 
 QString FieldButton::FieldName() const {
-    const QString field = QStringLiteral("Řádek %1, sloupec %2").arg(row_).arg(column_);
-    if (shown_ == kCovered) return field;
-    return field + QStringLiteral(": ") + (shown_ == kMineShown ? QStringLiteral("mina") : MinesAroundText(shown_));
+    const QString field = QStringLiteral("Řádek %1, sloupec %2: ").arg(row_).arg(column_);
+    if (shown_ == kCovered) return field + QStringLiteral("zakryté");
+    return field + (shown_ == kMineShown ? QStringLiteral("mina") : MinesAroundText(shown_));
 }
 
 void FieldButton::ShowUncovered(int minesAround) {
     const bool was = IsUncovered();
     shown_ = minesAround;
+    setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    setDown(false);
+    update();
     TellAssistiveTechnology(was);
 }
 
 void FieldButton::ShowCovered() {
     if (!IsUncovered()) return;
     shown_ = kCovered;
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    update();
     TellAssistiveTechnology(true);
 }
 
+void FieldButton::focusInEvent(QFocusEvent* event) {
+    keyboardFocus_ = event->reason() != Qt::MouseFocusReason;
+    QPushButton::focusInEvent(event);
+}
+
+void FieldButton::paintEvent(QPaintEvent* event) {
+    if (!IsUncovered()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // The tile beneath is the field; only a keyboard user's focus is drawn over it.
+    if (!hasFocus() || !keyboardFocus_) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
 void FieldButton::TellAssistiveTechnology(bool wasUncovered) {
-    if (!QAccessible::isActive()) return;
+    if (!QAccessible::isActive() || wasUncovered == IsUncovered()) return;
     QAccessibleEvent named(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
-    if (wasUncovered == IsUncovered()) return;
-    QAccessible::State changed;
-    changed.disabled = true;
-    QAccessibleStateChangeEvent state(this, changed);
-    QAccessible::updateAccessibility(&state);
-    // Hiding the button told the reader that it went away; the field is still there, as its tile.
-    if (IsUncovered() && isHidden()) {
-        QAccessibleEvent shown(this, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&shown);
-    }
 }
 
 namespace {
@@ -59,23 +71,6 @@ public:
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) return Button()->FieldName();
         return QAccessibleWidget::text(kind);
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (Button()->IsUncovered()) {
-            // Its tile shows where the button stood; it can be read but not pressed.
-            state.invisible = false;
-            state.disabled = true;
-            state.focusable = false;
-        }
-        return state;
-    }
-
-    QRect rect() const override {
-        if (!Button()->IsUncovered() || Button()->parentWidget() == nullptr) return QAccessibleWidget::rect();
-        const QWidget* area = Button()->parentWidget();
-        return {area->mapToGlobal(Button()->pos()), Button()->size()};
     }
 
     QStringList actionNames() const override {

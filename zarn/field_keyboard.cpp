@@ -37,10 +37,6 @@ void FieldKeyboard::Park(FieldButton& button) {
     button.clearFocus();
 }
 
-void FieldKeyboard::BeforeUncovering(FieldButton& button) {
-    if (HasFocus(button)) Park(button);
-}
-
 void FieldKeyboard::BeforeLayout() {
     for (std::int32_t row = 1; row <= kMaxSide; ++row)
         for (std::int32_t column = 1; column <= kMaxSide; ++column)
@@ -77,18 +73,26 @@ bool FieldKeyboard::eventFilter(QObject* watched, QEvent* event) {
         MakeTabStop(*button);
         return false;
     }
-    if (event->type() != QEvent::KeyPress) return false;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
     std::int32_t dRow = 0;
     std::int32_t dColumn = 0;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
+    switch (key->key()) {
     case Qt::Key_Left: dColumn = -1; break;
     case Qt::Key_Right: dColumn = 1; break;
     case Qt::Key_Up: dRow = -1; break;
     case Qt::Key_Down: dRow = 1; break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Select:
+        return button->IsUncovered();  // an uncovered field is only read, never pressed
     default: return false;
     }
+    if (event->type() == QEvent::KeyRelease) return true;
     const FieldPosition from{button->Row(), button->Column()};
-    const FieldPosition to = NextCoveredField(field_, from, dRow, dColumn);
+    const FieldPosition to = key->modifiers() & Qt::ControlModifier ? NextCoveredField(field_, from, dRow, dColumn)
+                                                                    : NeighbourField(field_, from, dRow, dColumn);
     if (to != from)
         if (FieldButton* next = At(to); next != nullptr && !next->isHidden()) next->setFocus(Qt::OtherFocusReason);
     return true;  // at the edge the focus stays where it is

@@ -1,8 +1,9 @@
 #pragma once
-// The minefield from the keyboard: the arrow keys move the focus to the next covered field in that
-// direction (Space, as on any button, uncovers it). The field is a single Tab stop, and when the
-// focused field is uncovered or the field is laid anew, the focus goes to the covered field nearest
-// to it instead of wandering along the window's focus chain.
+// The minefield from the keyboard: the arrow keys move the focus one field in that direction,
+// uncovered fields included, so their counts can be read; Ctrl with an arrow jumps to the next
+// covered field. Space, as on any button, uncovers a covered field and does nothing on an
+// uncovered one. The field is a single Tab stop, and when the field is laid anew the focus goes to
+// the covered field nearest to where it was instead of wandering along the window's focus chain.
 
 #include "zarn/rules/field_navigation.h"
 #include "zarn/rules/minefield.h"
@@ -23,8 +24,6 @@ public:
 
     // Every field button, once, when it is made.
     void Watch(FieldButton& button);
-    // The button is about to be hidden for its tile.
-    void BeforeUncovering(FieldButton& button);
     // Around laying out a new field, which hides every button first.
     void BeforeLayout();
     void AfterLayout();

@@ -5,6 +5,7 @@
 #include "zarn/message_boxes.h"
 #include "zarn/rules/difficulty.h"
 #include "zarn/rules/timing.h"
+#include "common/spoken_focus.h"
 #include "zarn/tile_files.h"
 
 #include <QButtonGroup>
@@ -121,6 +122,25 @@ void TForm1::NewGame() {
     }
     client_->setUpdatesEnabled(true);
     keyboard_->AfterLayout();
+    // Within a click the result is told once the click is handled.
+    if (clickUnderway_)
+        newGameDuringClick_ = true;
+    else
+        SpeakNewGame();
+}
+
+QString TForm1::NewGameText() const {
+    const std::int32_t side = field.Side();
+    const int mines = field.minesPlaced;
+    const QString count = mines == 1   ? QStringLiteral("1 mina")
+                          : mines <= 4 ? QStringLiteral("%1 miny").arg(mines)
+                                       : QStringLiteral("%1 min").arg(mines);
+    return QStringLiteral("Nová hra: pole %1 × %1, %2.").arg(side).arg(count);
+}
+
+void TForm1::SpeakNewGame() {
+    if (QWidget* focused = focusWidget(); focused != nullptr && isActiveWindow())
+        spoken_focus::SpeakWithFocus(*focused, NewGameText());
 }
 
 void TForm1::Button1Click() {
@@ -147,19 +167,44 @@ void TForm1::k1Click() { field.difficulty = kTezka; }
 void TForm1::Ukonit1Click() { QCoreApplication::quit(); }
 
 void TForm1::FieldButtonClick(QPushButton* sender) {
-    if (sender->isHidden()) return;  // uncovered, or outside the new field, since it was clicked
+    // Uncovered, or outside the new field, since it was clicked.
+    if (sender->isHidden() || static_cast<FieldButton*>(sender)->IsUncovered()) return;
     const std::int32_t column = (sender->x() - kFieldOrigin) / kFieldPitch + 1;
     const std::int32_t row = (sender->y() - kFieldOrigin) / kFieldPitch + 1;
+    if (clickUnderway_) {  // a click while the flood fill or a box of another runs: the rules queue it
+        uncovering_.ClickField(row, column);
+        return;
+    }
+    clickUnderway_ = true;
+    uncoveredInClick_ = 0;
+    newGameDuringClick_ = false;
+    struct Underway {
+        bool& flag;
+        ~Underway() { flag = false; }  // also when an error ends the click
+    } underway{clickUnderway_};
     uncovering_.ClickField(row, column);
-    if (!uncovering_.Busy()) keyboard_->ClickHandled();
+    clickUnderway_ = false;
+    keyboard_->ClickHandled();
+    SpeakClickResult();
+}
+
+void TForm1::SpeakClickResult() {
+    if (newGameDuringClick_) {
+        SpeakNewGame();
+        return;
+    }
+    QWidget* focused = focusWidget();
+    if (focused == nullptr || !isActiveWindow() || uncoveredInClick_ == 0) return;
+    // The focused field says its own count; a flood fill also says how far it reached.
+    spoken_focus::SpeakWithFocus(*focused, uncoveredInClick_ > 1 ? QStringLiteral("Odkrytých polí: %1.").arg(uncoveredInClick_)
+                                                   : QString());
 }
 
 void TForm1::PaintTile(std::int32_t row, std::int32_t column, const std::string& tileFile) {
     const QImage tile = LoadTile(tileFile);
     FieldButton* button = buttons[row][column];
-    keyboard_->BeforeUncovering(*button);
-    button->hide();
     client_->DrawTile(button->pos(), tile);
+    ++uncoveredInClick_;
     button->ShowUncovered(tileFile == kMineTile ? FieldButton::kMineShown : field.MinesAround(row, column));
 }
 

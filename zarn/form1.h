@@ -84,6 +84,10 @@ private:
     void CreateMenu();
     double Now() const;  // seconds since program start, read afresh each time
     static QPoint FieldTopLeft(std::int32_t row, std::int32_t column);
+    // What a screen reader hears at once: a new game's size and mines, a click's result.
+    QString NewGameText() const;
+    void SpeakNewGame();
+    void SpeakClickResult();
 
     MessageBoxes& boxes_;
     RandomEngine& random_;
@@ -93,6 +97,9 @@ private:
     QButtonGroup* fieldButtons_ = nullptr;
     FieldKeyboard* keyboard_ = nullptr;
     Uncovering uncovering_;
+    bool clickUnderway_ = false;  // a field click is being handled, its boxes included
+    int uncoveredInClick_ = 0;
+    bool newGameDuringClick_ = false;
 };
 
 }  // namespace zarn

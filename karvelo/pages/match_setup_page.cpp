@@ -59,9 +59,28 @@ void TForm1::Hrat1Click() {
 
     B[0]->setText(QStringLiteral("Začít souboj"));
     Place(B[0], 280, 130);
+    FocusPageStart();
+}
+
+void TForm1::DescribeContestantChoices() {
+    // On this system a combo box's name is its current choice; what it is for, and the score and
+    // type shown beside it, go into the description, which a screen reader speaks after the choice.
+    auto describe = [this](const QString& purpose, int index) {
+        QString text = purpose;
+        if (IsUsedEntry(index)) {
+            const PlayerRecord& entry = roster.roster[index];
+            text += QStringLiteral(", skóre %1").arg(entry.score);
+            if (const char* type = LongTypeText(entry.type))
+                text += QStringLiteral(", typ %1").arg(QString::fromUtf8(type));
+        }
+        return text;
+    };
+    CB[1]->setAccessibleDescription(describe(QStringLiteral("První hráč"), matchState.contestantIndex1));
+    CB[2]->setAccessibleDescription(describe(QStringLiteral("Druhý hráč"), matchState.contestantIndex2));
 }
 
 void TForm1::ShowContestantDetails(int index, QLabel* scoreLabel, QLabel* typeLabel) {
+    DescribeContestantChoices();
     if (index < 0 || index >= maxRosterEntries) return;
     const PlayerRecord& entry = roster.roster[index];
     scoreLabel->setText(QString::number(entry.score));

@@ -17,6 +17,7 @@ void TForm1::Schema1Click() {
     themes->setEditable(false);
     themes->setCurrentIndex(settings.themeIndex);
     Place(themes, 100, 15, 80);
+    FocusPageStart();
 }
 
 void TForm1::CB0Change() {

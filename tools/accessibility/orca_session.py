@@ -50,6 +50,8 @@ class OrcaSession:
             'QT_ACCESSIBILITY': '1',
             'QT_QPA_PLATFORM': 'xcb',
         }
+        if 'ORCA_CHECK_DEBUG' in os.environ:
+            env['ORCA_CHECK_DEBUG'] = os.environ['ORCA_CHECK_DEBUG']
         self.env = env
         self._write_sound_and_speech_config(home)
         open(self.transcript, 'w').close()
@@ -162,7 +164,11 @@ class OrcaSession:
     def keys(self, *names, settle=0.0):
         """Presses the keys one after another (xdotool names: Tab, space, alt+h, Escape)."""
         for name in names:
-            subprocess.run(['xdotool', 'key', '--clearmodifiers', name], env=self.env, check=True)
+            # Pressed and released apart, as a hand does: the toolkit hands every key to the
+            # screen reader first and delivers it only when the reader has let it pass.
+            subprocess.run(['xdotool', 'keydown', name], env=self.env, check=True)
+            time.sleep(0.08)
+            subprocess.run(['xdotool', 'keyup', name], env=self.env, check=True)
             if self.verbose:
                 print('  key', name)
             time.sleep(0.15)

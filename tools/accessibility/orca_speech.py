@@ -7,6 +7,7 @@ written in blocks, too late to wait on).
 
 Meant for orca_check.py, on a private display and session bus."""
 
+import os
 import sys
 
 sys.prefix = '/usr'
@@ -45,6 +46,9 @@ def main():
     speech.speakCharacter = speak_character
 
     debug.debugLevel = debug.LEVEL_SEVERE
+    if os.environ.get('ORCA_CHECK_DEBUG'):  # Orca's own full log, for finding out why it said nothing
+        debug.debugLevel = debug.LEVEL_ALL
+        debug.debugFile = open(os.environ['ORCA_CHECK_DEBUG'], 'w', buffering=1)
     from orca import orca
     manager = orca.getSettingsManager()
     manager.activate(prefs, {})

@@ -21,6 +21,13 @@ FieldPosition NextCoveredField(const Minefield& field, FieldPosition from, std::
     }
 }
 
+FieldPosition NeighbourField(const Minefield& field, FieldPosition from, std::int32_t dRow, std::int32_t dColumn) {
+    const std::int32_t side = field.Side();
+    const FieldPosition to{from.row + dRow, from.column + dColumn};
+    if (to.row < 1 || to.row > side || to.column < 1 || to.column > side) return from;
+    return to;
+}
+
 std::optional<FieldPosition> NearestCoveredField(const Minefield& field, FieldPosition to) {
     std::optional<FieldPosition> best;
     std::int32_t bestDistance = 0;
