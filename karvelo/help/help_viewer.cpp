@@ -5,12 +5,14 @@
 #include <QFont>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBrowser>
+#include <QShortcut>
 #include <QUrl>
 
 #include <algorithm>
 
+#include "common/spoken_focus.h"
 #include "karvelo/help/help_html.h"
+#include "karvelo/help/help_text.h"
 
 namespace karvelo {
 
@@ -44,7 +46,7 @@ void PlaceBesideGameWindow(QWidget& viewer) {
 
 HelpViewer::HelpViewer()
     : page_(new QWidget(this)), contentsButton_(new QPushButton(QStringLiteral("Obsah"), page_)),
-      backButton_(new QPushButton(QStringLiteral("Zpět"), page_)), browser_(new QTextBrowser(page_)) {
+      backButton_(new QPushButton(QStringLiteral("Zpět"), page_)), browser_(new HelpText(page_)) {
     setCentralWidget(page_);  // no menu, tool or status bar: the page fills the window
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(QStringLiteral("Nápověda"));
@@ -58,13 +60,22 @@ HelpViewer::HelpViewer()
     QFont textFont = browser_->font();
     textFont.setPixelSize(textPixelSize);
     browser_->setFont(textFont);
-    browser_->setOpenLinks(false); // topic links are ours to follow; nothing opens outside the window
+    browser_->setAccessibleName(QStringLiteral("Text nápovědy"));
+    setFocusProxy(browser_);
+    // Tab reaches a link by selecting it, which a screen reader does not speak as a link; the link
+    // is spoken with the text's focus instead.
+    connect(browser_, &HelpText::linkReached, this, [this](const QString& text) {
+        if (browser_->hasFocus()) spoken_focus::SpeakWithFocus(*browser_, QStringLiteral("Odkaz: %1").arg(text));
+    });
+    // Escape closes the help, as it closes any box.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     connect(contentsButton_, &QPushButton::clicked, this, [this] {
         if (current_ != helpContentsContext) ShowTopic(helpContentsContext);
     });
     connect(backButton_, &QPushButton::clicked, this, &HelpViewer::GoBack);
-    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpViewer::FollowLink);
+    connect(browser_, &HelpText::anchorClicked, this, &HelpViewer::FollowLink);
 }
 
 void HelpViewer::SetHelpFile(help::HelpFile file) {
@@ -85,6 +96,9 @@ void HelpViewer::Display(int context) {
     current_ = context;
     const help::HelpTopic* topic = file_.FindTopic(context);
     browser_->setHtml(topic != nullptr ? HelpTopicToHtml(*topic, file_) : MissingTopicHtml(context));
+    browser_->moveCursor(QTextCursor::Start);  // reading starts at the topic's beginning
+    // A reader hears the new topic begin, as it would a new page.
+    if (browser_->hasFocus()) spoken_focus::SpeakWithFocus(*browser_, QString());
 }
 
 void HelpViewer::FollowLink(const QUrl& url) {
@@ -136,6 +150,7 @@ QString OpenHelp(const QString& helpFile, int context) {
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
+    viewer->setFocus(Qt::OtherFocusReason);  // the text, so a reader starts reading it
     return {};
 }
 

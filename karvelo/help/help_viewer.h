@@ -1,7 +1,8 @@
 #pragma once
 // The help window: a single top-level window, not modal, that shows one topic of the help file at a time
-// and follows the links between topics. A main window of its own, so assistive technology announces
-// it as a window with its title.
+// and follows the links between topics. The keyboard reads the text with a caret (Ctrl+Up/Down by
+// paragraph), Tab goes from link to link, Enter follows one, Escape closes the window. A main window
+// of its own, so assistive technology announces it as a window with its title.
 
 #include <QString>
 #include <QMainWindow>
@@ -10,10 +11,12 @@
 #include "karvelo/help/help_file.h"
 
 class QPushButton;
-class QTextBrowser;
+
 class QUrl;
 
 namespace karvelo {
+
+class HelpText;
 
 constexpr int helpContentsContext = 1;
 
@@ -41,7 +44,7 @@ private:
     QWidget* page_;
     QPushButton* contentsButton_;
     QPushButton* backButton_;
-    QTextBrowser* browser_;
+    HelpText* browser_;
 };
 
 // The help window now on screen, or nullptr.
