@@ -43,12 +43,15 @@ inline void Renew(QObject& object) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
 }
 
-// Speaks the focused widget with the note (which may be empty: then the widget alone is spoken again).
+// Speaks the focused widget with the note. With an empty note the widget is spoken again as it is,
+// its own description included.
 inline void SpeakWithFocus(QWidget& focused, const QString& note) {
-    if (!focused.findChild<detail::NoteClearer*>(QString(), Qt::FindDirectChildrenOnly))
-        focused.installEventFilter(new detail::NoteClearer(&focused));
-    focused.setProperty(detail::noteProperty, !note.isEmpty());
-    focused.setAccessibleDescription(note);
+    if (!note.isEmpty()) {
+        if (!focused.findChild<detail::NoteClearer*>(QString(), Qt::FindDirectChildrenOnly))
+            focused.installEventFilter(new detail::NoteClearer(&focused));
+        focused.setProperty(detail::noteProperty, true);
+        focused.setAccessibleDescription(note);
+    }
     if (!QAccessible::isActive()) return;
     Renew(focused);
     QAccessibleEvent focus(&focused, QAccessible::Focus);

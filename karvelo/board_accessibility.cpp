@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace karvelo {
@@ -325,7 +326,7 @@ void BoardAccessibility::Repainted() {
     if (lastContestant_ != 0 && std::find(changed_.begin(), changed_.end(), CellPosition{lastColumn_, lastRow_}) !=
                                     changed_.end()) {
         QString move = MoveText(lastColumn_, lastRow_, lastContestant_);
-        if (five) move += QStringLiteral(", pětice. Vyhrál %1").arg(ContestantName(lastContestant_));
+        if (five) move += QStringLiteral(", pětice");  // who won, the box that follows says first
         unspoken_ += move + QStringLiteral(". ");
         if (!speakQueued_) {
             speakQueued_ = true;
@@ -336,6 +337,8 @@ void BoardAccessibility::Repainted() {
     for (const CellPosition& cell : changed_) Notify(&board_, QAccessible::NameChanged, CellIndex(cell.column, cell.row));
     Notify(&board_, QAccessible::DescriptionChanged);
 }
+
+QString BoardAccessibility::TakeMovesToSpeak() { return std::exchange(unspoken_, QString()).trimmed(); }
 
 void BoardAccessibility::SpeakMoves() {
     speakQueued_ = false;

@@ -44,9 +44,11 @@ public:
     void MatchStarted();
     void Repainted();
     // Speaks the moves made since the last time, if the board has the keyboard. Runs by itself once
-    // control returns to the event loop; the window calls it sooner before a box opens.
+    // control returns to the event loop and when a key's press has been answered.
     void SpeakMoves();
-    // The moves not spoken yet, "Alfa: sloupec 10, řádek 10. Mistr: sloupec 11, řádek 9."
+    // The moves not spoken yet, "Alfa: sloupec 10, řádek 10. Mistr: sloupec 11, řádek 9.", handed
+    // over to be spoken otherwise (with a box that opens); they are not spoken here any more.
+    QString TakeMovesToSpeak();
     const QString& MovesToSpeak() const { return unspoken_; }
 
     // The cells whose content the last repaint changed, in column order; each was reported to

@@ -161,6 +161,14 @@ void TForm1::CreateRuntimeControls() {
                                                &TForm1::CB3Change, &TForm1::CB4Change};
     for (int i = 0; i < 5; ++i)
         connect(CB[i], &QComboBox::activated, this, Guarded([this, change = comboChanges[i]] { (this->*change)(); }));
+    // A screen reader does not speak a closed combo box's new choice by itself; it is spoken anew,
+    // once the change (and the description it brings) is complete.
+    for (QComboBox* combo : CB)
+        connect(combo, &QComboBox::currentIndexChanged, this, [combo] {
+            QTimer::singleShot(0, combo, [combo] {
+                if (combo->hasFocus()) spoken_focus::SpeakWithFocus(*combo, QString());
+            });
+        });
 }
 
 QList<QWidget*> TForm1::RuntimeControls() const {
@@ -281,7 +289,8 @@ void TForm1::Inform(const QString& caption, const QString& text) {
 }
 
 bool TForm1::AskYesNo(const std::string& caption, const std::string& text) {
-    boardReader_->SpeakMoves();  // the move that ended the match is heard before the question
+    // The move that ended the match is heard with the box that follows it.
+    if (const QString moves = boardReader_->TakeMovesToSpeak(); !moves.isEmpty()) boxes_.DescribeNextBox(moves);
     return WhileBoxOpen(boxesOpen_, [&] {
         return boxes_.AskYesNo(QString::fromStdString(caption), QString::fromStdString(text));
     });

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
+#include <utility>
 
 namespace karvelo {
 
@@ -19,8 +20,11 @@ QString AlignedColumns(const QString& text) {
     return html + QStringLiteral("</table>");
 }
 
-int Run(const QString& caption, const QString& text, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, buttons);
+}  // namespace
+
+int QtMessageBoxes::Run(const QString& caption, const QString& text, int buttons) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::StandardButtons(buttons));
+    box.setAccessibleDescription(std::exchange(nextDescription_, QString()));
     if (text.contains(QLatin1Char('\t'))) {
         box.setTextFormat(Qt::RichText);
         box.setText(AlignedColumns(text));
@@ -30,7 +34,6 @@ int Run(const QString& caption, const QString& text, QMessageBox::StandardButton
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec();
 }
-}  // namespace
 
 void QtMessageBoxes::Inform(const QString& caption, const QString& text) { Run(caption, text, QMessageBox::Ok); }
 

@@ -51,7 +51,8 @@ def main():
         debug.debugFile = open(os.environ['ORCA_CHECK_DEBUG'], 'w', buffering=1)
     from orca import orca
     manager = orca.getSettingsManager()
-    manager.activate(prefs, {})
+    # No braille display here: without this Orca looks for one before every utterance.
+    manager.activate(prefs, {'enableBraille': False, 'enableBrailleMonitor': False})
     sys.path.insert(0, manager.getPrefsDir())
     record('STATE', 'orca started')
     return orca.main()
