@@ -8,7 +8,9 @@ root=$PWD
 
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-wine libgl-dev
           libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-          desktop-file-utils appstream dpkg-dev file)
+          desktop-file-utils appstream dpkg-dev file
+          xvfb openbox at-spi2-core dbus-x11 xdotool python3-pyatspi orca speech-dispatcher
+          speech-dispatcher-espeak-ng espeak-ng)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

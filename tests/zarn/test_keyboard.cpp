@@ -1,5 +1,6 @@
-// The minefield by keyboard and screen reader: arrow keys among the covered fields, Space, where the
-// focus goes after a flood fill, the field as one Tab stop, readable uncovered fields, the windows.
+// The minefield by keyboard and screen reader: arrow keys over every field and Ctrl+arrow among the
+// covered ones, Space, the focus staying on an uncovered field, the field as one Tab stop, readable
+// uncovered fields, what is spoken after an uncovering and a new game, the windows.
 
 #include "support/form_fixture.h"
 #include "support/minefield_art.h"
@@ -32,8 +33,8 @@ TForm1& StartActive(FormFixture& f) {
 
 QWidget* Focused() { return QApplication::focusWidget(); }
 
-void Key(Qt::Key key) {
-    QTest::keyClick(Focused(), key);
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(Focused(), key, modifiers);
     QCoreApplication::sendPostedEvents();  // a field's click is delivered queued
 }
 
@@ -66,16 +67,18 @@ private slots:
         QCOMPARE(NearestCoveredField(field, {1, 1}), (FieldPosition{10, 10}));
     }
 
-    void arrowKeysMoveTheFocusAmongCoveredFields() {
+    void arrowKeysMoveOverEveryFieldAndCtrlAmongCoveredOnes() {
         FormFixture f;
         TForm1& form = StartActive(f);
         f.Lay(kCornerField);
         f.Click(1, 2);
         form.buttons[1][1]->setFocus();
         Key(Qt::Key_Right);
-        QCOMPARE(Focused(), form.buttons[1][3]);  // past the uncovered (1,2)
-        Key(Qt::Key_Left);
-        QCOMPARE(Focused(), form.buttons[1][1]);
+        QCOMPARE(Focused(), form.buttons[1][2]);  // the uncovered field, to be read
+        Key(Qt::Key_Right);
+        QCOMPARE(Focused(), form.buttons[1][3]);
+        Key(Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(Focused(), form.buttons[1][1]);  // past the uncovered (1,2)
         Key(Qt::Key_Left);
         Key(Qt::Key_Up);
         QCOMPARE(Focused(), form.buttons[1][1]);  // the corner: nowhere further
@@ -83,51 +86,55 @@ private slots:
         QCOMPARE(Focused(), form.buttons[2][1]);
         for (int i = 0; i < 12; ++i) Key(Qt::Key_Right);
         QCOMPARE(Focused(), form.buttons[2][10]);  // the field's edge, not the next row
-        for (int i = 0; i < 12; ++i) Key(Qt::Key_Down);
+        for (int i = 0; i < 12; ++i) Key(Qt::Key_Down, Qt::ControlModifier);
         QCOMPARE(Focused(), form.buttons[10][10]);  // Lehká: ten rows, however many buttons exist
 
-        // Space uncovers the focused field, exactly as a click would.
+        // Space uncovers the focused field, exactly as a click would, and the focus stays on it.
         form.buttons[3][3]->setFocus();
         Key(Qt::Key_Up);
         QCOMPARE(Focused(), form.buttons[2][3]);
         Key(Qt::Key_Space);
-        QVERIFY(form.buttons[2][3]->isHidden());
+        QVERIFY(form.buttons[2][3]->IsUncovered());
         QCOMPARE(form.field.cells[2][3], std::int32_t(csNumber));
         QCOMPARE(f.SurfaceAt(2, 3), zarn::test::TileFolder::ColourOf("zarn2.bmp"));
-        // The focus stays on the field, next to the uncovered one.
-        QVERIFY(Focused() != nullptr);
-        const QWidget* next = Focused();
-        QVERIFY(next == form.buttons[1][3] || next == form.buttons[2][4] || next == form.buttons[3][3]);
+        QCOMPARE(Focused(), form.buttons[2][3]);
+        // On an uncovered field Space does nothing.
+        Key(Qt::Key_Space);
+        QCOMPARE(Focused(), form.buttons[2][3]);
         QVERIFY(f.boxes.shown.isEmpty());
+        // The mouse passes through an uncovered field to the tile, as it did when the button was gone.
+        QVERIFY(form.buttons[2][3]->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(!form.buttons[3][3]->testAttribute(Qt::WA_TransparentForMouseEvents));
     }
 
-    void focusStaysNearAFloodFill() {
+    void theResultOfAnUncoveringAndANewGameIsSpokenWithTheFocus() {
         FormFixture f;
         TForm1& form = StartActive(f);
+        form.Button1->setFocus();
+        Key(Qt::Key_Space);
+        QCOMPARE(form.Button1->accessibleDescription(), QStringLiteral("Nová hra: pole 10 × 10, 12 min."));
+        Key(Qt::Key_Tab);  // the note goes with the focus
+        QVERIFY(form.Button1->accessibleDescription().isEmpty());
+
         f.Lay(kWalledField);
         form.buttons[5][2]->setFocus();
-        Key(Qt::Key_Space);  // uncovers columns 1 to 4
+        Key(Qt::Key_Space);  // a flood fill uncovers columns 1 to 4
         for (int row = 1; row <= 10; ++row)
-            for (int column = 1; column <= 4; ++column) QVERIFY(form.buttons[row][column]->isHidden());
-        QCOMPARE(Focused(), form.buttons[5][5]);  // the nearest covered field: the wall of mines
-        Key(Qt::Key_Left);
-        QCOMPARE(Focused(), form.buttons[5][5]);  // nothing covered to the left any more
+            for (int column = 1; column <= 4; ++column) QVERIFY(form.buttons[row][column]->IsUncovered());
+        QCOMPARE(Focused(), form.buttons[5][2]);
+        QCOMPARE(Reader(Focused())->text(QAccessible::Description), QStringLiteral("Odkrytých polí: 40."));
         Key(Qt::Key_Right);
-        QCOMPARE(Focused(), form.buttons[5][6]);
+        Key(Qt::Key_Right);
+        Key(Qt::Key_Right);
+        QCOMPARE(Focused(), form.buttons[5][5]);
+        QVERIFY(Reader(form.buttons[5][2])->text(QAccessible::Description).isEmpty());
 
-        // A lost game lays a new field; the focus is on the same field of it.
-        form.buttons[5][5]->setFocus();
+        // A lost game lays a new field: the box first, then the new game is spoken on the same field.
         Key(Qt::Key_Space);
         QCOMPARE(f.boxes.shown, QStringList{QStringLiteral("Mina! Prohráli jste!")});
-        QVERIFY(!form.buttons[5][5]->isHidden());
+        QVERIFY(!form.buttons[5][5]->IsUncovered());
         QCOMPARE(Focused(), form.buttons[5][5]);
-
-        // A mouse click hands the focus on in the same way: invisible to a mouse user, whose
-        // window never shows a focus frame without a key having moved the focus.
-        f.Lay(kWalledField);
-        f.boxes.shown.clear();
-        f.Click(9, 1);
-        QCOMPARE(Focused(), form.buttons[9][5]);
+        QCOMPARE(Reader(Focused())->text(QAccessible::Description), QStringLiteral("Nová hra: pole 10 × 10, 12 min."));
     }
 
     void theFieldIsOneTabStop() {
@@ -161,13 +168,13 @@ private slots:
         TForm1& form = StartActive(f);
         f.Lay(kCornerField);
         QAccessibleInterface* field = Reader(form.buttons[1][2]);
-        QCOMPARE(field->text(QAccessible::Name), QStringLiteral("Řádek 1, sloupec 2"));
+        QCOMPARE(field->text(QAccessible::Name), QStringLiteral("Řádek 1, sloupec 2: zakryté"));
         QVERIFY(!field->state().disabled);
         f.Click(1, 2);
         QCOMPARE(field->role(), QAccessible::Button);
         QCOMPARE(field->text(QAccessible::Name), QStringLiteral("Řádek 1, sloupec 2: 4 miny v okolí"));
-        QVERIFY(field->state().disabled);   // read, not pressed
-        QVERIFY(!field->state().invisible);  // its tile stands where the button stood
+        QVERIFY(!field->state().disabled);  // read like any other field, only never pressed
+        QVERIFY(!field->state().invisible);
         QCOMPARE(field->rect(), QRect(form.Client()->mapToGlobal(QPoint(25, 5)), QSize(20, 20)));
         QVERIFY(field->actionInterface()->actionNames().isEmpty());
 
@@ -184,7 +191,7 @@ private slots:
         f.Click(1, 1);
         QCOMPARE(mineWhileOpen, QStringLiteral("Řádek 1, sloupec 1: mina"));
         // The new field is covered again, and reads so.
-        QCOMPARE(field->text(QAccessible::Name), QStringLiteral("Řádek 1, sloupec 2"));
+        QCOMPARE(field->text(QAccessible::Name), QStringLiteral("Řádek 1, sloupec 2: zakryté"));
         QVERIFY(!field->state().disabled);
         // Fields outside a smaller field are gone for the reader too.
         QVERIFY(Reader(form.buttons[11][11])->state().invisible);

@@ -41,7 +41,7 @@ private slots:
 
         f.tiles.Restore("zarn1.bmp");
         f.Click(1, 2);
-        QVERIFY(f.form->buttons[1][2]->isHidden());
+        QVERIFY(f.form->buttons[1][2]->IsUncovered());
         QCOMPARE(f.SurfaceAt(1, 2), TileFolder::ColourOf("zarn1.bmp"));
         QCOMPARE(f.boxes.shown.size(), 1);
     }

@@ -70,13 +70,13 @@ private slots:
         }
         QCOMPARE(names.size(), 400);
         QAccessibleInterface* button = QAccessible::queryAccessibleInterface(f.form->buttons[3][7]);
-        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Řádek 3, sloupec 7"));
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Řádek 3, sloupec 7: zakryté"));
 
         f.form->Button1Click();
         f.Lay(std::vector<std::string>(10, ".......*.."));  // (3,7) is numbered: uncovers alone
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCoreApplication::sendPostedEvents();
-        QVERIFY(f.form->buttons[3][7]->isHidden());
+        QVERIFY(f.form->buttons[3][7]->IsUncovered());
     }
 
     void difficultyMenuSetsOnlyTheDifficulty() {
@@ -119,7 +119,7 @@ private slots:
         f.Lay({"*.*.......", "**........", "..........", "..........", "..........", "..........",
                "..........", "..........", "**........", ".*........"});
         f.Click(1, 2);
-        QVERIFY(f.form->buttons[1][2]->isHidden());
+        QVERIFY(f.form->buttons[1][2]->IsUncovered());
         QCOMPARE(f.SurfaceAt(1, 2), TileFolder::ColourOf("zarn4.bmp"));
         QCOMPARE(f.ScreenAt(1, 2), TileFolder::ColourOf("zarn4.bmp"));  // repainted from the surface
 
@@ -145,7 +145,7 @@ private slots:
         QColor whileOpen;
         f.boxes.whileOpen = [&](const QString&) {
             whileOpen = f.SurfaceAt(4, 6);
-            QVERIFY(f.form->buttons[4][6]->isHidden());
+            QVERIFY(f.form->buttons[4][6]->IsUncovered());
             f.clock.milliseconds = 20000;
         };
         f.Click(4, 6);

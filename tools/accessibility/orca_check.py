@@ -75,8 +75,11 @@ def check_zarn(s, build, data):
             rested = True
         if flood and single:
             break
-        # On to the next field still covered, to the right and then down the rows.
-        heard = step(s, 'ctrl+Right', r'Řádek (\d+), sloupec (\d+): zakryté')
+        # On to the next field still covered: to the right, or down at the end of the row.
+        try:
+            heard = step(s, 'ctrl+Right', r'Řádek (\d+), sloupec (\d+): zakryté', timeout=3)
+        except CheckFailed:
+            heard = step(s, 'ctrl+Down', r'Řádek (\d+), sloupec (\d+): zakryté', timeout=3)
         row, column = int(heard.group(1)), int(heard.group(2))
     if not (flood and rested):
         raise CheckFailed('no flood fill heard (flood %s, single %s, rested %s)' % (flood, single, rested))

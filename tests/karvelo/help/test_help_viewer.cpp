@@ -1,9 +1,11 @@
-// The help window: opening at a topic, following links, the single window, and the messages on failure.
+// The help window: opening at a topic, following links, the single window, the messages on failure,
+// and reading by keyboard (caret, paragraphs, links spoken, Escape).
 
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextBrowser>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QtTest>
 #include <algorithm>
 #include <fstream>
@@ -28,12 +30,12 @@ QPushButton* Button(HelpViewer* viewer, const QString& caption) {
 }
 
 QString ShownText(HelpViewer* viewer) {
-    return viewer->findChild<QTextBrowser*>()->toPlainText();
+    return viewer->findChild<QTextEdit*>()->toPlainText();
 }
 
 // Focuses the next link of the page from the keyboard and activates it, as a reader would.
 void ActivateNextLink(HelpViewer* viewer) {
-    QTextBrowser* browser = viewer->findChild<QTextBrowser*>();
+    QTextEdit* browser = viewer->findChild<QTextEdit*>();
     QTest::keyClick(browser, Qt::Key_Tab);
     QTest::keyClick(browser, Qt::Key_Return);
 }
@@ -76,7 +78,7 @@ private slots:
         QVERIFY(ShownText(viewer).contains(QStringLiteral("Pět v řadě.")));
         // A link to a topic the file lacks is plain text, not a dead end.
         QVERIFY(ShownText(viewer).contains(QStringLiteral("nikam")));
-        QVERIFY(!viewer->findChild<QTextBrowser*>()->toHtml().contains(QStringLiteral("topic:9")));
+        QVERIFY(!viewer->findChild<QTextEdit*>()->toHtml().contains(QStringLiteral("topic:9")));
 
         QTest::mouseClick(Button(viewer, QStringLiteral("Zpět")), Qt::LeftButton);
         QCOMPARE(viewer->CurrentContext(), 1);
@@ -88,6 +90,37 @@ private slots:
         QCOMPARE(viewer->CurrentContext(), 1);
         QTest::mouseClick(Button(viewer, QStringLiteral("Zpět")), Qt::LeftButton);
         QCOMPARE(viewer->CurrentContext(), 2);
+    }
+
+    void readsByKeyboardAndClosesWithEscape() {
+        QCOMPARE(OpenHelp(helpPath_, 1), QString());
+        HelpViewer* viewer = FindHelpViewer();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        auto* text = viewer->findChild<QTextEdit*>();
+        QCOMPARE(QApplication::focusWidget(), text);  // reading starts in the text, at its beginning
+        QVERIFY(text->isReadOnly());
+        QCOMPARE(text->textCursor().position(), 0);
+        // Ctrl+Down goes a paragraph on: from the heading to the line below it.
+        QTest::keyClick(text, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(text->textCursor().block().text(), QStringLiteral("Začněte pravidly."));
+        QTest::keyClick(text, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(text->textCursor().position(), 0);
+        // Tab selects the link, which is spoken with the text's focus.
+        QTest::keyClick(text, Qt::Key_Tab);
+        QCOMPARE(text->textCursor().selectedText(), QStringLiteral("pravidly"));
+        QCOMPARE(text->accessibleDescription(), QStringLiteral("Odkaz: pravidly"));
+        QCOMPARE(viewer->CurrentContext(), 1);
+        // A click on a link follows it, as before.
+        QTextCursor onLink = text->textCursor();
+        onLink.setPosition(onLink.selectionStart() + 2);
+        const QPoint linkPoint = text->cursorRect(onLink).center();
+        QTest::mouseClick(text->viewport(), Qt::LeftButton, Qt::NoModifier, linkPoint);
+        QCOMPARE(viewer->CurrentContext(), 2);
+        // Escape closes the window.
+        QPointer<HelpViewer> closing(viewer);
+        QTest::keyClick(text, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closing.isNull() || !closing->isVisible());
     }
 
     void openingAgainReusesTheWindow() {

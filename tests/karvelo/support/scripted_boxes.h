@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <utility>
 
 namespace karvelo::test {
 
@@ -15,6 +16,7 @@ public:
         QString kind;  // "inform", "ask", "error"
         QString caption;
         QString text;
+        QString description;  // what a screen reader speaks after the text
     };
     std::vector<Shown> shown;
     std::deque<bool> answers;       // for AskYesNo; No when empty
@@ -29,15 +31,18 @@ public:
         return answer;
     }
     void ReportError(const QString& text) override { Record("error", {}, text); }
+    void DescribeNextBox(const QString& description) override { nextDescription_ = description; }
 
     QString LastText() const { return shown.empty() ? QString() : shown.back().text; }
     QString LastCaption() const { return shown.empty() ? QString() : shown.back().caption; }
 
 private:
     void Record(const char* kind, const QString& caption, const QString& text) {
-        shown.push_back({QString::fromLatin1(kind), caption, text});
+        shown.push_back({QString::fromLatin1(kind), caption, text, std::exchange(nextDescription_, QString())});
         if (whileOpen) whileOpen();
     }
+
+    QString nextDescription_;
 };
 
 }  // namespace karvelo::test
