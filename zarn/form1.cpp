@@ -139,8 +139,9 @@ QString TForm1::NewGameText() const {
 }
 
 void TForm1::SpeakNewGame() {
-    if (QWidget* focused = focusWidget(); focused != nullptr && isActiveWindow())
-        spoken_focus::SpeakWithFocus(*focused, NewGameText());
+    // Also while a closing box still holds the activation: the reader then finds the note on the
+    // focused field when the window is active again.
+    if (QWidget* focused = focusWidget()) spoken_focus::SpeakWithFocus(*focused, NewGameText());
 }
 
 void TForm1::Button1Click() {
@@ -194,7 +195,7 @@ void TForm1::SpeakClickResult() {
         return;
     }
     QWidget* focused = focusWidget();
-    if (focused == nullptr || !isActiveWindow() || uncoveredInClick_ == 0) return;
+    if (focused == nullptr || uncoveredInClick_ == 0) return;
     // The focused field says its own count; a flood fill also says how far it reached.
     spoken_focus::SpeakWithFocus(*focused, uncoveredInClick_ > 1 ? QStringLiteral("Odkrytých polí: %1.").arg(uncoveredInClick_)
                                                    : QString());

@@ -46,7 +46,7 @@ def check_zarn(s, build, data):
 
     count = r'(žádná mina|\d mina|\d miny|\d min) v okolí'
     row, column = 1, 1
-    flood = single = rested = False
+    flood = rested = False
     for _ in range(60):
         s.keys('space')
         heard = s.expect(r'Řádek %d, sloupec %d: %s push button[^\n]*|%s'
@@ -54,8 +54,8 @@ def check_zarn(s, build, data):
         time.sleep(0.3)
         if 'Prohráli' in heard.group(0):
             print('  a mine: the box is read')
+            # The focus stays on the field, now covered again in the new game.
             step(s, 'Return', r'Nová hra: pole 10 × 10, 12 min\.')
-            step(s, 'Tab', r'Řádek \d+, sloupec \d+: zakryté')
             # Start again from the top left corner.
             for key in ['Up'] * 10 + ['Left'] * 10:
                 s.keys(key)
@@ -66,23 +66,26 @@ def check_zarn(s, build, data):
         if 'Odkrytých polí' in s.text()[heard.start():heard.end() + 200]:
             s.expect(r'Odkrytých polí: \d+\.', 5)
             flood = True
-        else:
-            single = True
         # The keyboard rests on the uncovered field and hears its count again from a neighbour.
         if not rested and column < 10:
             step(s, 'Right', r'Řádek %d, sloupec %d: ' % (row, column + 1))
             step(s, 'Left', r'Řádek %d, sloupec %d: %s' % (row, column, count))
             rested = True
-        if flood and single:
+        if flood and rested:
             break
-        # On to the next field still covered: to the right, or down at the end of the row.
-        try:
-            heard = step(s, 'ctrl+Right', r'Řádek (\d+), sloupec (\d+): zakryté', timeout=3)
-        except CheckFailed:
-            heard = step(s, 'ctrl+Down', r'Řádek (\d+), sloupec (\d+): zakryté', timeout=3)
+        # On to the next field still covered, in the first direction that has one.
+        heard = None
+        for key in ('ctrl+Right', 'ctrl+Down', 'ctrl+Left', 'ctrl+Up'):
+            try:
+                heard = step(s, key, r'Řádek (\d+), sloupec (\d+): zakryté', timeout=2)
+                break
+            except CheckFailed:
+                continue
+        if heard is None:
+            raise CheckFailed('no covered field left in reach of Ctrl and an arrow')
         row, column = int(heard.group(1)), int(heard.group(2))
     if not (flood and rested):
-        raise CheckFailed('no flood fill heard (flood %s, single %s, rested %s)' % (flood, single, rested))
+        raise CheckFailed('no flood fill heard (flood %s, rested %s)' % (flood, rested))
     print('  an uncovering speaks the count at once, a flood fill how many fields opened')
     print('  the keyboard rests on uncovered fields and hears their counts')
     s.end_game(game)
