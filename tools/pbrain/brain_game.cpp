@@ -1,0 +1,71 @@
+#include "tools/pbrain/brain_game.h"
+
+#include "karvelo/computer/field_evaluation.h"
+#include "karvelo/computer/master_search.h"
+#include "karvelo/match/match_host.h"
+
+namespace karvelo::pbrain {
+
+namespace {
+
+// The engine is contestant 1 and always the one on move when it chooses; the levels value a
+// position the same whichever number the two contestants carry.
+constexpr int ownContestant = 1;
+constexpr int opponentContestant = 2;
+
+// Evaluation reports a completed five to the window; the engine has none.
+class NoWindow final : public MatchHost {
+public:
+    void HideAllControls() override {}
+    void PaintBoardFrame() override {}
+    void LoadThemeImages() override {}
+    void RepaintMatchScreen() override {}
+    void LetPendingEventsRun() override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    void Warn(const std::string&) override {}
+    void OpenMatchSetupPage() override {}
+};
+
+}  // namespace
+
+BrainGame::BrainGame(int level, RandomSource& random) : level_(level), random_(random) {
+    match_.contestantType1 = level;
+    match_.contestantType2 = level;
+    Clear();
+}
+
+void BrainGame::Clear() {
+    ResetBoard(match_);
+    match_.playerOnMove = ownContestant;
+    match_.gameOver = 0;
+}
+
+bool BrainGame::IsEmpty(int x, int y) const { return match_.board[x + 1][y + 1].state == fsEmpty; }
+
+void BrainGame::Place(int x, int y, Stone stone) {
+    match_.board[x + 1][y + 1].state = stone == Stone::own ? ownContestant : opponentContestant;
+}
+
+void BrainGame::Remove(int x, int y) { match_.board[x + 1][y + 1].state = fsEmpty; }
+
+FieldChoice BrainGame::PlayOwnMove() {
+    match_.playerOnMove = ownContestant;
+    match_.gameOver = 0;  // a five already on the board must not stop the valuation of the next
+    FieldChoice choice;
+    if (level_ == CpuMaster) {
+        const std::vector<BoardPoint> best = SearchMasterMove(match_.board, ownContestant);
+        if (!best.empty()) {
+            const BoardPoint p = best[std::size_t(random_.Next()) % best.size()];
+            choice = {true, p.x, p.y};
+        }
+    } else {
+        NoWindow window;
+        EvaluateFields(match_, window);
+        choice = ChooseComputerField(match_, random_);
+    }
+    if (!choice.found) return choice;
+    match_.board[choice.x][choice.y].state = ownContestant;
+    return {true, choice.x - 1, choice.y - 1};
+}
+
+}  // namespace karvelo::pbrain
