@@ -1,9 +1,5 @@
 #include "tools/pbrain/brain_game.h"
 
-#include "karvelo/computer/field_evaluation.h"
-#include "karvelo/computer/master_search.h"
-#include "karvelo/match/match_host.h"
-
 namespace karvelo::pbrain {
 
 namespace {
@@ -12,19 +8,6 @@ namespace {
 // position the same whichever number the two contestants carry.
 constexpr int ownContestant = 1;
 constexpr int opponentContestant = 2;
-
-// Evaluation reports a completed five to the window; the engine has none.
-class NoWindow final : public MatchHost {
-public:
-    void HideAllControls() override {}
-    void PaintBoardFrame() override {}
-    void LoadThemeImages() override {}
-    void RepaintMatchScreen() override {}
-    void LetPendingEventsRun() override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    void Warn(const std::string&) override {}
-    void OpenMatchSetupPage() override {}
-};
 
 }  // namespace
 
@@ -50,19 +33,8 @@ void BrainGame::Remove(int x, int y) { match_.board[x + 1][y + 1].state = fsEmpt
 
 FieldChoice BrainGame::PlayOwnMove() {
     match_.playerOnMove = ownContestant;
-    match_.gameOver = 0;  // a five already on the board must not stop the valuation of the next
-    FieldChoice choice;
-    if (level_ == CpuMaster) {
-        const std::vector<BoardPoint> best = SearchMasterMove(match_.board, ownContestant);
-        if (!best.empty()) {
-            const BoardPoint p = best[std::size_t(random_.Next()) % best.size()];
-            choice = {true, p.x, p.y};
-        }
-    } else {
-        NoWindow window;
-        EvaluateFields(match_, window);
-        choice = ChooseComputerField(match_, random_);
-    }
+    match_.gameOver = 0;  // a five found by an earlier valuation would stop this one
+    const FieldChoice choice = ChooseComputerMove(match_, random_);
     if (!choice.found) return choice;
     match_.board[choice.x][choice.y].state = ownContestant;
     return {true, choice.x - 1, choice.y - 1};

@@ -26,7 +26,7 @@ public:
     void Remove(int x, int y);              // x, y on the board
 
     // The level's field for the engine's own next stone, placed on the board. Draws once from the
-    // generator. Not found only on a full board.
+    // generator, as the game's computer does (ChooseComputerMove). Not found only on a full board.
     FieldChoice PlayOwnMove();
 
     int level() const { return level_; }

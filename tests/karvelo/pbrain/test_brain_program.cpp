@@ -2,8 +2,6 @@
 // as it comes (a manager waits for every answer before it sends on).
 
 #include "karvelo/computer/computer_move.h"
-#include "karvelo/computer/field_evaluation.h"
-#include "support/fake_match_host.h"
 
 #include <QProcess>
 #include <QTest>
@@ -42,10 +40,8 @@ private slots:
         m.board[11][11].state = 2;
         m.playerOnMove = 1;
         m.contestantType1 = m.contestantType2 = CpuNovice;
-        test::FakeMatchHost host;
-        EvaluateFields(m, host);
         SeededRandom random(7);
-        const FieldChoice expected = ChooseComputerField(m, random);
+        const FieldChoice expected = ChooseComputerMove(m, random);
         engine.write("TURN 10,10\n");
         QCOMPARE(ReadAnswer(engine), QString("%1,%2").arg(expected.x - 1).arg(expected.y - 1));
 
