@@ -181,7 +181,7 @@ private slots:
         for (int type = Human; type <= CpuMaster; ++type)
             QVERIFY(CreatePlayer(r, type, "Hrac" + std::to_string(type)).changed);
         for (int type = Human; type <= CpuMaster; ++type) QCOMPARE(r.roster[type].type, type);
-        QCOMPARE(SerializeRoster(r).substr(4 * 17, 17), "Hrac4     500x4\r\n"s);
+        QCOMPARE(RosterBytes(r).substr(4 * 17, 17), "Hrac4     500x4\r\n"s);
         for (int type : {-1, 5, 9})
             QCOMPARE(CreatePlayer(r, type, "Zbytek").refusal, "Musíte zvolit typ hráče!"s);
         QCOMPARE(r.rosterCount, 5);

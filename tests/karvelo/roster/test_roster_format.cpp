@@ -2,6 +2,7 @@
 // a load.
 
 #include "karvelo/roster/roster_file.h"
+#include "karvelo/roster/roster_format.h"
 #include "roster_test_files.h"
 
 #include <QTemporaryDir>
@@ -37,7 +38,7 @@ private slots:
             {Entry("Alfa", 500, Human), Entry("Gama", 612, CpuAdvanced), Entry("Mistr", 80, CpuMaster)});
         File().SaveRoster(r);
         QCOMPARE(ReadBytes(DataPath()), "Alfa      500x0\r\nGama      612x3\r\nMistr     080x4\r\n#"s);
-        QCOMPARE(SerializeRoster(r), ReadBytes(DataPath()));
+        QCOMPARE(RosterBytes(r), ReadBytes(DataPath()));
     }
 
     void roundTrip_data() {
@@ -199,7 +200,7 @@ private slots:
     void shippedFileIsTheDefaultRoster() {
         const std::string shipped = ReadBytes(QStringLiteral(SHIPPED_ROSTER_FILE));
         Roster defaults = DefaultRoster();
-        QCOMPARE(SerializeRoster(defaults), shipped);
+        QCOMPARE(RosterBytes(defaults), shipped);
         const Roster r = LoadBytes(shipped);
         bool typeSeen[5] = {};  // every type, CPU mistr included, has a player
         for (int i = 0; i < r.rosterCount; ++i) {
