@@ -11,14 +11,17 @@ namespace {
 
 std::string_view Trim(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
 std::string Upper(std::string_view s) {
     std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return char(std::toupper(c)); });
     return out;
 }
 
@@ -53,9 +56,13 @@ std::optional<Point> ParsePoint(std::string_view a, std::string_view b) {
     return Point{*x, *y};
 }
 
-std::string Text(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+std::string Text(Point p) {
+    return std::to_string(p.x) + "," + std::to_string(p.y);
+}
 
-std::vector<std::string> Answer(std::string line) { return {std::move(line)}; }
+std::vector<std::string> Answer(std::string line) {
+    return {std::move(line)};
+}
 
 // A field named by TURN, TAKEBACK or a BOARD line: its problem, or empty.
 std::string FieldProblem(const BrainGame& game, std::optional<Point> p, bool mustBeEmpty) {
@@ -66,16 +73,18 @@ std::string FieldProblem(const BrainGame& game, std::optional<Point> p, bool mus
     return {};
 }
 
-}  // namespace
+} // namespace
 
-BrainSession::BrainSession(BrainGame& game, std::string version) : game_(game), version_(std::move(version)) {}
+BrainSession::BrainSession(BrainGame& game, std::string version)
+    : game_(game), version_(std::move(version)) {}
 
 std::vector<std::string> BrainSession::Handle(std::string_view line) {
     line = Trim(line);
     if (ended_ || line.empty()) return {};
     const std::size_t space = line.find_first_of(" \t");
     const std::string word = Upper(line.substr(0, space));
-    const std::string_view argument = space == std::string_view::npos ? std::string_view() : Trim(line.substr(space));
+    const std::string_view argument =
+        space == std::string_view::npos ? std::string_view() : Trim(line.substr(space));
     if (inBoard_ && word != "DONE" && word != "END") return BoardLine(line);
     return Command(word, argument);
 }
@@ -147,7 +156,8 @@ std::vector<std::string> BrainSession::BoardLine(std::string_view line) {
 std::vector<std::string> BrainSession::Info(std::string_view argument) {
     const std::size_t space = argument.find_first_of(" \t");
     const std::string key = Upper(argument.substr(0, space));
-    const std::string_view value = space == std::string_view::npos ? std::string_view() : Trim(argument.substr(space));
+    const std::string_view value =
+        space == std::string_view::npos ? std::string_view() : Trim(argument.substr(space));
     // Time and memory limits need no answer: a move is bounded by its amount of work, not by time.
     // Unknown keys are ignored, as the protocol asks.
     if (key == "RULE") {
@@ -168,4 +178,4 @@ std::string BrainSession::About() const {
            "\", author=\"Vyvojovy tym Karvela\", country=\"CZ\"";
 }
 
-}  // namespace karvelo::pbrain
+} // namespace karvelo::pbrain

@@ -40,4 +40,4 @@ private:
     bool ended_ = false;
 };
 
-}  // namespace karvelo::pbrain
+} // namespace karvelo::pbrain

@@ -27,12 +27,12 @@ bool ParseNumber(std::string_view text, unsigned long long& value) {
     return !text.empty() && error == std::errc() && end == text.data() + text.size();
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     int level = karvelo::pbrain::maxLevel;
-    auto seed = static_cast<std::uint32_t>(
-        std::chrono::steady_clock::now().time_since_epoch() / std::chrono::milliseconds(1));
+    auto seed = static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch() /
+                                           std::chrono::milliseconds(1));
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         unsigned long long value = 0;
@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::string line;
     while (!session.Ended() && std::getline(std::cin, line))
-        for (const std::string& answer : session.Handle(line)) std::cout << answer << '\n' << std::flush;
+        for (const std::string& answer : session.Handle(line))
+            std::cout << answer << '\n' << std::flush;
     return 0;
 }

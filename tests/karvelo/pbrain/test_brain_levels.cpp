@@ -29,7 +29,7 @@ private:
 };
 
 struct Point {
-    int x, y;  // 1-based, as the board has them
+    int x, y; // 1-based, as the board has them
     friend bool operator==(const Point&, const Point&) = default;
 };
 
@@ -41,7 +41,7 @@ Point NewStone(const Board& before, const Board& after) {
     return {0, 0};
 }
 
-}  // namespace
+} // namespace
 
 class BrainLevelsTest : public QObject {
     Q_OBJECT
@@ -51,10 +51,11 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<uint>("seed");
         QTest::addColumn<int>("humanMoves");
-        QTest::addColumn<int>("leastCompared");  // a match can end before every human move
+        QTest::addColumn<int>("leastCompared"); // a match can end before every human move
         for (int level = CpuNovice; level <= CpuAdvanced; ++level)
             for (uint seed : {1u, 2u, 3u})
-                QTest::newRow(qPrintable(QString("level %1 seed %2").arg(level).arg(seed))) << level << seed << 40 << 20;
+                QTest::newRow(qPrintable(QString("level %1 seed %2").arg(level).arg(seed)))
+                    << level << seed << 40 << 20;
         // The search is slower; a few moves show that it is called the same way.
         QTest::newRow("level 4") << int(CpuMaster) << 1u << 6 << 3;
     }
@@ -68,7 +69,7 @@ private slots:
         RecordingRandom gameRandom(seed);
         Table t(Human, level, 500, 500, &gameRandom);
         Board shown{};
-        t.host.onRepaint = [&] { shown = t.m.board; };  // the computer's stone before the match ends
+        t.host.onRepaint = [&] { shown = t.m.board; }; // the computer's stone before the match ends
         t.Start(1);
 
         // The engine of the same level, fed the human's moves; its generator gives the field draws
@@ -102,7 +103,8 @@ private slots:
             const std::string turn = "TURN " + std::to_string(h.x - 1) + "," + std::to_string(h.y - 1);
             const std::vector<std::string> answer = session.Handle(turn);
             QCOMPARE(brainRandom.drawn, compared + 1);
-            const std::string expected = std::to_string(computer.x - 1) + "," + std::to_string(computer.y - 1);
+            const std::string expected =
+                std::to_string(computer.x - 1) + "," + std::to_string(computer.y - 1);
             QCOMPARE(answer.size(), std::size_t(1));
             QCOMPARE(QString::fromStdString(answer[0]), QString::fromStdString(expected));
             ++compared;

@@ -24,11 +24,13 @@ struct Engine {
     SeededRandom random;
     BrainGame game;
     BrainSession session;
-    explicit Engine(int level, std::uint32_t seed = 1) : random(seed), game(level, random), session(game, "1.0") {}
+    explicit Engine(int level, std::uint32_t seed = 1)
+        : random(seed), game(level, random), session(game, "1.0") {}
 
     QStringList Send(const char* line) {
         QStringList answers;
-        for (const std::string& a : session.Handle(line)) answers << QString::fromStdString(a);
+        for (const std::string& a : session.Handle(line))
+            answers << QString::fromStdString(a);
         return answers;
     }
     // The one answer a line must give.
@@ -46,9 +48,11 @@ Point Move(const QString& answer) {
     return {m.captured(1).toInt(), m.captured(2).toInt()};
 }
 
-bool IsError(const QString& answer) { return answer.startsWith("ERROR "); }
+bool IsError(const QString& answer) {
+    return answer.startsWith("ERROR ");
+}
 
-}  // namespace
+} // namespace
 
 class BrainSessionTest : public QObject {
     Q_OBJECT
@@ -71,11 +75,11 @@ private slots:
         QVERIFY(e.Send("INFO time_left 180000").isEmpty());
         QVERIFY(e.Send("INFO game_type 1").isEmpty());
         QVERIFY(e.Send("INFO rule 0").isEmpty());
-        QVERIFY(e.Send("INFO folder /tmp/somewhere").isEmpty());  // unknown keys are ignored
+        QVERIFY(e.Send("INFO folder /tmp/somewhere").isEmpty()); // unknown keys are ignored
 
         std::set<Point> taken;
         const Point first = Move(e.Ask("BEGIN\r\n"));
-        if (level != CpuMaster) QCOMPARE(first, (Point{9, 9}));  // the centre, as in the game
+        if (level != CpuMaster) QCOMPARE(first, (Point{9, 9})); // the centre, as in the game
         taken.insert(first);
         const Point opponent[] = {{10, 10}, {11, 11}, {8, 10}, {3, 3}, {12, 12}};
         for (const Point p : opponent) {
@@ -89,7 +93,8 @@ private slots:
         }
 
         // The engine's own first stone taken back: its field is free for the opponent again.
-        QCOMPARE(e.Ask(qPrintable(QString("TAKEBACK %1,%2").arg(first.x).arg(first.y))), QStringLiteral("OK"));
+        QCOMPARE(e.Ask(qPrintable(QString("TAKEBACK %1,%2").arg(first.x).arg(first.y))),
+                 QStringLiteral("OK"));
         QVERIFY(IsError(e.Ask(qPrintable(QString("TAKEBACK %1,%2").arg(first.x).arg(first.y)))));
         QVERIFY(!IsError(e.Ask(qPrintable(QString("TURN %1,%2").arg(first.x).arg(first.y)))));
 
@@ -104,7 +109,7 @@ private slots:
         QVERIFY(afterBoard != (Point{9, 9}) && afterBoard != (Point{10, 9}));
         QVERIFY(e.Send("END\r\n").isEmpty());
         QVERIFY(e.session.Ended());
-        QVERIFY(e.Send("ABOUT").isEmpty());  // nothing after END
+        QVERIFY(e.Send("ABOUT").isEmpty()); // nothing after END
     }
 
     // Wrong input is answered with ERROR and changes nothing.
@@ -117,11 +122,11 @@ private slots:
         QCOMPARE(e.Ask("START 20"), QStringLiteral("OK"));
 
         const Point reply = Move(e.Ask("TURN 9,9"));
-        QVERIFY(std::abs(reply.x - 9) <= 1 && std::abs(reply.y - 9) <= 1);  // one of the eight neighbours
+        QVERIFY(std::abs(reply.x - 9) <= 1 && std::abs(reply.y - 9) <= 1); // one of the eight neighbours
         const QByteArray replyTaken = QString("TURN %1,%2").arg(reply.x).arg(reply.y).toLatin1();
         QVERIFY(IsError(e.Ask(replyTaken)));
-        for (const char* wrong : {"TURN 9,9", "TURN 20,0", "TURN 0,20", "TURN -1,5", "TURN 3",
-                                  "TURN a,b", "TURN 3,4,5", "TURN", "TAKEBACK 0,0", "TAKEBACK 20,20", "DONE"})
+        for (const char* wrong : {"TURN 9,9", "TURN 20,0", "TURN 0,20", "TURN -1,5", "TURN 3", "TURN a,b",
+                                  "TURN 3,4,5", "TURN", "TAKEBACK 0,0", "TAKEBACK 20,20", "DONE"})
             QVERIFY2(IsError(e.Ask(wrong)), wrong);
         for (const char* rule : {"INFO rule 1", "INFO rule 2", "INFO rule 4", "INFO rule 8", "INFO rule x"})
             QVERIFY2(IsError(e.Ask(rule)), rule);
@@ -133,7 +138,7 @@ private slots:
         for (const char* wrong : {"5,5,1", "20,5,1", "5,5", "6,6,4", "6,6,0", "x,y,z"})
             QVERIFY2(IsError(e.Ask(wrong)), wrong);
         const Point move = Move(e.Ask("DONE"));
-        QVERIFY(std::abs(move.x - 5) <= 1 && std::abs(move.y - 5) <= 1);  // next to the one stone
+        QVERIFY(std::abs(move.x - 5) <= 1 && std::abs(move.y - 5) <= 1); // next to the one stone
     }
 
     // Upper or lower case, spaces around the numbers, LF or CR LF: all the same command.
@@ -150,11 +155,12 @@ private slots:
         for (Engine* e : {&twos, &threes}) {
             e->Send("BOARD");
             e->Send("4,4,1");
-            for (int x = 8; x <= 11; ++x) e->Send(qPrintable(QString("%1,10,%2").arg(x).arg(e == &twos ? 2 : 3)));
+            for (int x = 8; x <= 11; ++x)
+                e->Send(qPrintable(QString("%1,10,%2").arg(x).arg(e == &twos ? 2 : 3)));
         }
         const Point block = Move(twos.Ask("DONE"));
         QCOMPARE(Move(threes.Ask("DONE")), block);
-        QVERIFY(block == (Point{7, 10}) || block == (Point{12, 10}));  // the open four is blocked
+        QVERIFY(block == (Point{7, 10}) || block == (Point{12, 10})); // the open four is blocked
     }
 
     void fullBoard() {
@@ -163,7 +169,8 @@ private slots:
         // Stripes of two that never make five: (x / 2 + y) alternates every two columns and rows.
         for (int x = 0; x < 20; ++x)
             for (int y = 0; y < 20; ++y)
-                QVERIFY(e.Send(qPrintable(QString("%1,%2,%3").arg(x).arg(y).arg((x / 2 + y) % 2 + 1))).isEmpty());
+                QVERIFY(
+                    e.Send(qPrintable(QString("%1,%2,%3").arg(x).arg(y).arg((x / 2 + y) % 2 + 1))).isEmpty());
         QCOMPARE(e.Ask("DONE"), QStringLiteral("ERROR the board is full"));
     }
 
