@@ -30,7 +30,6 @@ private:
 
 struct Point {
     int x, y; // 1-based, as the board has them
-    friend bool operator==(const Point&, const Point&) = default;
 };
 
 // A field the engine's board has a stone of contestant 2 on and the earlier board had not.
