@@ -45,7 +45,7 @@ std::string LineText(int lineIndex) {
 //   first one and the rest of the nine columns is ignored);
 //   any run of spaces (the longer run after a rename included);
 //   three score columns without a line end (converted like atoi, see ScoreValue);
-//   "x"; one decimal digit, its value the type (a digit outside 0..3 loads as that code);
+//   "x"; one decimal digit, its value the type (a digit outside 0..4 loads as that code);
 //   CR LF.
 // Anything else is damage: the reader would otherwise take bytes of the next line for this one.
 struct LineReading {
@@ -199,11 +199,6 @@ std::string RosterBytes(const Roster& roster) {
 void ClampStoredScores(Roster& roster) {
     for (int i = 0; i < UsedEntries(roster); ++i)
         roster.roster[i].score = std::min(roster.roster[i].score, maxStoredScore);
-}
-
-std::string SerializeRoster(Roster& roster) {
-    ClampStoredScores(roster);
-    return RosterBytes(roster);
 }
 
 std::string ReadBackProblem(const Roster& roster) {

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include "karvelo/help/help_file.h"
+#include "karvelo/roster/player_record.h"
 
 using karvelo::help::HelpBlock;
 using karvelo::help::HelpError;
@@ -22,8 +23,14 @@ namespace {
 // The text of a block with links written back as "[n|text]", so one comparison checks spans and links.
 std::string Flatten(const HelpBlock& block) {
     std::string flat = block.kind == HelpBlock::Kind::ListItem ? "- " : "";
-    for (const auto& span : block.spans)
-        flat += span.link == noLink ? span.text : "[" + std::to_string(span.link) + "|" + span.text + "]";
+    // Appended piece by piece: gcc 12 warns falsely (-Wrestrict) on "[" + std::string&& at -O3.
+    for (const auto& span : block.spans) {
+        if (span.link == noLink) {
+            flat += span.text;
+        } else {
+            flat.append("[").append(std::to_string(span.link)).append("|").append(span.text).append("]");
+        }
+    }
     return flat;
 }
 
@@ -214,6 +221,19 @@ private slots:
                 if (reached.insert(target).second) pending.push_back(target);
         }
         QCOMPARE(reached.size(), file.Topics().size());
+    }
+
+    // Every player type, by the texts the pages show, is described in the topic of computer players.
+    void shippedHelpNamesEveryType() {
+        const auto loaded = LoadHelpFile(SHIPPED_HELP_FILE);
+        const HelpTopic* computers = loaded.file.FindTopic(6);
+        QVERIFY(computers != nullptr);
+        std::string text;
+        for (const auto& block : computers->blocks) text += Flatten(block) + "\n";
+        for (std::int32_t type = karvelo::CpuNovice; karvelo::LongTypeText(type); ++type) {
+            QVERIFY2(text.find(karvelo::LongTypeText(type)) != std::string::npos, karvelo::LongTypeText(type));
+            QVERIFY2(text.find(karvelo::ShortTypeText(type)) != std::string::npos, karvelo::ShortTypeText(type));
+        }
     }
 };
 
