@@ -35,7 +35,7 @@ protected:
     }
 };
 
-}  // namespace detail
+} // namespace detail
 
 // Presents the accessible object anew: a reader that knew it sees a new object from now on.
 inline void Renew(QObject& object) {
@@ -58,4 +58,4 @@ inline void SpeakWithFocus(QWidget& focused, const QString& note) {
     QAccessible::updateAccessibility(&focus);
 }
 
-}  // namespace spoken_focus
+} // namespace spoken_focus

@@ -323,14 +323,15 @@ void BoardAccessibility::Repainted() {
         }
     }
     if (empty) lastContestant_ = 0;  // the board was cleared for the next match
-    if (lastContestant_ != 0 && std::find(changed_.begin(), changed_.end(), CellPosition{lastColumn_, lastRow_}) !=
-                                    changed_.end()) {
+    if (lastContestant_ != 0 &&
+        std::find(changed_.begin(), changed_.end(), CellPosition{lastColumn_, lastRow_}) != changed_.end()) {
         QString move = MoveText(lastColumn_, lastRow_, lastContestant_);
-        if (five) move += QStringLiteral(", pětice");  // who won, the box that follows says first
+        if (five) move += QStringLiteral(", pětice"); // who won, the box that follows says first
         unspoken_ += move + QStringLiteral(". ");
         if (!speakQueued_) {
             speakQueued_ = true;
-            QMetaObject::invokeMethod(this, [this] { SpeakMoves(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { SpeakMoves(); }, Qt::QueuedConnection);
         }
     }
     if (changed_.empty() || !QAccessible::isActive()) return;
@@ -338,7 +339,9 @@ void BoardAccessibility::Repainted() {
     Notify(&board_, QAccessible::DescriptionChanged);
 }
 
-QString BoardAccessibility::TakeMovesToSpeak() { return std::exchange(unspoken_, QString()).trimmed(); }
+QString BoardAccessibility::TakeMovesToSpeak() {
+    return std::exchange(unspoken_, QString()).trimmed();
+}
 
 void BoardAccessibility::SpeakMoves() {
     speakQueued_ = false;

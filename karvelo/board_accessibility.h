@@ -86,9 +86,9 @@ private:
     int lastRow_ = 0;
     std::int32_t lastContestant_ = 0;
     std::vector<CellPosition> changed_;
-    QString unspoken_;                 // moves made since they were last spoken
+    QString unspoken_; // moves made since they were last spoken
     bool speakQueued_ = false;
-    QString spoken_;                   // what the cell at spokenAt_ was last presented with
+    QString spoken_; // what the cell at spokenAt_ was last presented with
     CellPosition spokenAt_{0, 0};
 };
 

@@ -1,5 +1,6 @@
 #include "karvelo/form1.h"
 
+#include "common/spoken_focus.h"
 #include "karvelo/application.h"
 #include "karvelo/board_accessibility.h"
 #include "karvelo/board_keyboard.h"
@@ -7,7 +8,6 @@
 #include "karvelo/message_boxes.h"
 #include "karvelo/roster/codepage1250.h"
 #include "karvelo/tab_order.h"
-#include "common/spoken_focus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -144,7 +144,8 @@ void TForm1::CreateRuntimeControls() {
     // On Linux Qt gives a combo box its current choice as the name; there the purpose is spoken as
     // the description. A combo box gets no label: a screen reader speaks a label instead of the
     // name, and so would not speak the choice.
-    for (QComboBox* combo : CB) combo->setAccessibleDescription(combo->accessibleName());
+    for (QComboBox* combo : CB)
+        combo->setAccessibleDescription(combo->accessibleName());
     L[2]->setBuddy(LB0);
     L[3]->setBuddy(E0);
     L[4]->setBuddy(CHB0);
@@ -196,7 +197,7 @@ void TForm1::FocusPageStart() {
         QWidget* first = FirstControlByLayout(*client);
         if (first == nullptr || !first->isVisible()) return;
         if (first->hasFocus())
-            spoken_focus::SpeakWithFocus(*first, QString());  // a reader hears the page's start again
+            spoken_focus::SpeakWithFocus(*first, QString()); // a reader hears the page's start again
         else
             first->setFocus(Qt::OtherFocusReason);
     });
@@ -290,7 +291,8 @@ void TForm1::Inform(const QString& caption, const QString& text) {
 
 bool TForm1::AskYesNo(const std::string& caption, const std::string& text) {
     // The move that ended the match is heard with the box that follows it.
-    if (const QString moves = boardReader_->TakeMovesToSpeak(); !moves.isEmpty()) boxes_.DescribeNextBox(moves);
+    if (const QString moves = boardReader_->TakeMovesToSpeak(); !moves.isEmpty())
+        boxes_.DescribeNextBox(moves);
     return WhileBoxOpen(boxesOpen_, [&] {
         return boxes_.AskYesNo(QString::fromStdString(caption), QString::fromStdString(text));
     });

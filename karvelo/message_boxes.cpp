@@ -20,7 +20,7 @@ QString AlignedColumns(const QString& text) {
     return html + QStringLiteral("</table>");
 }
 
-}  // namespace
+} // namespace
 
 int QtMessageBoxes::Run(const QString& caption, const QString& text, int buttons) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::StandardButtons(buttons));

@@ -27,7 +27,7 @@ std::vector<QWidget*> ControlsByLayout(QWidget& container) {
     return controls;
 }
 
-}  // namespace
+} // namespace
 
 void ArrangeTabOrderByLayout(QWidget& container) {
     const std::vector<QWidget*> controls = ControlsByLayout(container);

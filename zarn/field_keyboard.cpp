@@ -86,13 +86,14 @@ bool FieldKeyboard::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Select:
-        return button->IsUncovered();  // an uncovered field is only read, never pressed
+        return button->IsUncovered(); // an uncovered field is only read, never pressed
     default: return false;
     }
     if (event->type() == QEvent::KeyRelease) return true;
     const FieldPosition from{button->Row(), button->Column()};
-    const FieldPosition to = key->modifiers() & Qt::ControlModifier ? NextCoveredField(field_, from, dRow, dColumn)
-                                                                    : NeighbourField(field_, from, dRow, dColumn);
+    const FieldPosition to = key->modifiers() & Qt::ControlModifier
+                                 ? NextCoveredField(field_, from, dRow, dColumn)
+                                 : NeighbourField(field_, from, dRow, dColumn);
     if (to != from)
         if (FieldButton* next = At(to); next != nullptr && !next->isHidden()) next->setFocus(Qt::OtherFocusReason);
     return true;  // at the edge the focus stays where it is

@@ -1,11 +1,11 @@
 #include "zarn/form1.h"
 
+#include "common/spoken_focus.h"
 #include "zarn/client_surface.h"
 #include "zarn/field_button.h"
 #include "zarn/message_boxes.h"
 #include "zarn/rules/difficulty.h"
 #include "zarn/rules/timing.h"
-#include "common/spoken_focus.h"
 #include "zarn/tile_files.h"
 
 #include <QButtonGroup>
@@ -172,7 +172,7 @@ void TForm1::FieldButtonClick(QPushButton* sender) {
     if (sender->isHidden() || static_cast<FieldButton*>(sender)->IsUncovered()) return;
     const std::int32_t column = (sender->x() - kFieldOrigin) / kFieldPitch + 1;
     const std::int32_t row = (sender->y() - kFieldOrigin) / kFieldPitch + 1;
-    if (clickUnderway_) {  // a click while the flood fill or a box of another runs: the rules queue it
+    if (clickUnderway_) { // a click while the flood fill or a box of another runs: the rules queue it
         uncovering_.ClickField(row, column);
         return;
     }
@@ -181,7 +181,7 @@ void TForm1::FieldButtonClick(QPushButton* sender) {
     newGameDuringClick_ = false;
     struct Underway {
         bool& flag;
-        ~Underway() { flag = false; }  // also when an error ends the click
+        ~Underway() { flag = false; } // also when an error ends the click
     } underway{clickUnderway_};
     uncovering_.ClickField(row, column);
     clickUnderway_ = false;
@@ -197,8 +197,9 @@ void TForm1::SpeakClickResult() {
     QWidget* focused = focusWidget();
     if (focused == nullptr || uncoveredInClick_ == 0) return;
     // The focused field says its own count; a flood fill also says how far it reached.
-    spoken_focus::SpeakWithFocus(*focused, uncoveredInClick_ > 1 ? QStringLiteral("Odkrytých polí: %1.").arg(uncoveredInClick_)
-                                                   : QString());
+    spoken_focus::SpeakWithFocus(*focused, uncoveredInClick_ > 1
+                                               ? QStringLiteral("Odkrytých polí: %1.").arg(uncoveredInClick_)
+                                               : QString());
 }
 
 void TForm1::PaintTile(std::int32_t row, std::int32_t column, const std::string& tileFile) {

@@ -65,7 +65,8 @@ HelpViewer::HelpViewer()
     // Tab reaches a link by selecting it, which a screen reader does not speak as a link; the link
     // is spoken with the text's focus instead.
     connect(browser_, &HelpText::linkReached, this, [this](const QString& text) {
-        if (browser_->hasFocus()) spoken_focus::SpeakWithFocus(*browser_, QStringLiteral("Odkaz: %1").arg(text));
+        if (browser_->hasFocus())
+            spoken_focus::SpeakWithFocus(*browser_, QStringLiteral("Odkaz: %1").arg(text));
     });
     // Escape closes the help, as it closes any box.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -96,7 +97,7 @@ void HelpViewer::Display(int context) {
     current_ = context;
     const help::HelpTopic* topic = file_.FindTopic(context);
     browser_->setHtml(topic != nullptr ? HelpTopicToHtml(*topic, file_) : MissingTopicHtml(context));
-    browser_->moveCursor(QTextCursor::Start);  // reading starts at the topic's beginning
+    browser_->moveCursor(QTextCursor::Start); // reading starts at the topic's beginning
     // A reader hears the new topic begin, as it would a new page.
     if (browser_->hasFocus()) spoken_focus::SpeakWithFocus(*browser_, QString());
 }
@@ -150,7 +151,7 @@ QString OpenHelp(const QString& helpFile, int context) {
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
-    viewer->setFocus(Qt::OtherFocusReason);  // the text, so a reader starts reading it
+    viewer->setFocus(Qt::OtherFocusReason); // the text, so a reader starts reading it
     return {};
 }
 

@@ -35,7 +35,7 @@ void TForm1::Edithracu1Click() {
 // Run by the menu command and again after every change, which must never be refused by the guard.
 void TForm1::BuildPlayerEditorPage() {
     HideAllControls();
-    E1->clear();  // the name of whoever was selected before is not left for a reader to find
+    E1->clear(); // the name of whoever was selected before is not left for a reader to find
     PlaceLabel(2, 20, 20, QStringLiteral("Seznam hráčů:"));
     {
         // Filling the list is no choice of the user's.
@@ -50,7 +50,8 @@ void TForm1::BuildPlayerEditorPage() {
     Place(E0, 220, 40, 60);
     QComboBox* types = CB[5];
     types->clear();
-    for (std::int32_t type = Human; type <= CpuMaster; ++type) types->addItem(QString::fromUtf8(LongTypeText(type)));
+    for (std::int32_t type = Human; type <= CpuMaster; ++type)
+        types->addItem(QString::fromUtf8(LongTypeText(type)));
     types->setEditable(false);
     types->setCurrentIndex(0);
     // Wider than 80 only as far as "CPU začátečník" needs, so that no type shows cut off.

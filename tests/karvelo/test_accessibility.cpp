@@ -137,14 +137,17 @@ private slots:
         }
         QCOMPARE(Reader(form.CB[1])->text(QAccessible::Value), QStringLiteral("Alfa"));
         // A contestant's drop-down also tells the score and type shown beside it, and follows a new choice.
-        QCOMPARE(Reader(form.CB[1])->text(QAccessible::Description), QStringLiteral("První hráč, skóre 500, typ HUM"));
-        QCOMPARE(Reader(form.CB[2])->text(QAccessible::Description), QStringLiteral("Druhý hráč, skóre 620, typ HUM"));
+        QCOMPARE(Reader(form.CB[1])->text(QAccessible::Description),
+                 QStringLiteral("První hráč, skóre 500, typ HUM"));
+        QCOMPARE(Reader(form.CB[2])->text(QAccessible::Description),
+                 QStringLiteral("Druhý hráč, skóre 620, typ HUM"));
         form.CB[2]->setCurrentIndex(3);
         form.CB2Change();
         QCOMPARE(Reader(form.CB[2])->text(QAccessible::Description),
                  QStringLiteral("Druhý hráč, skóre 710, typ CPU pokročilý"));
         // No drop-down has a label: a screen reader speaks a label instead of the name, the choice.
-        for (QComboBox* combo : form.CB) QVERIFY(Reader(combo)->relations(QAccessible::Label).isEmpty());
+        for (QComboBox* combo : form.CB)
+            QVERIFY(Reader(combo)->relations(QAccessible::Label).isEmpty());
         // Other captions above or beside a control are its label.
         QCOMPARE(Reader(form.CHB0)->relations(QAccessible::Label).size(), 1);
         // Names change nothing on the screen: the check box and the radio buttons keep no caption.
@@ -235,8 +238,9 @@ private slots:
 
         Key(form, Qt::Key_Space);
         QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Sloupec 11, řádek 10: Alfa"));
-        const Cells& changed = BoardReader(form).ChangedCells();  // with the values shown that changed
-        QVERIFY(std::find(changed.begin(), changed.end(), BoardAccessibility::CellPosition{11, 10}) != changed.end());
+        const Cells& changed = BoardReader(form).ChangedCells(); // with the values shown that changed
+        QVERIFY(std::find(changed.begin(), changed.end(), BoardAccessibility::CellPosition{11, 10}) !=
+                changed.end());
         QCOMPARE(board->text(QAccessible::Description),
                  QStringLiteral("Na tahu: Beta. Poslední tah: Alfa, sloupec 11, řádek 10."));
         // The move is spoken with the cell under the cursor; a cursor step speaks the cell alone.
@@ -287,8 +291,9 @@ private slots:
         QCOMPARE(board->text(QAccessible::Description),
                  QStringLiteral("Na tahu: Alfa. Poslední tah: Delta, sloupec %1, řádek %2.").arg(column).arg(row));
         // Both moves are spoken at once, with the cell under the cursor, by the contestants' names.
-        QCOMPARE(board->focusChild()->text(QAccessible::Description),
-                 QStringLiteral("Alfa: sloupec 10, řádek 10. Delta: sloupec %1, řádek %2.").arg(column).arg(row));
+        QCOMPARE(
+            board->focusChild()->text(QAccessible::Description),
+            QStringLiteral("Alfa: sloupec 10, řádek 10. Delta: sloupec %1, řádek %2.").arg(column).arg(row));
     }
 
     void fieldValuesThatChangeAreReported() {
@@ -298,10 +303,11 @@ private slots:
         form.CHB0->setChecked(true);
         form.B[0]->click();
         Key(form, Qt::Key_Space);
-        Key(form, Qt::Key_Space);  // Alfa on the centre: the values around it change
+        Key(form, Qt::Key_Space); // Alfa on the centre: the values around it change
         const Cells& changed = BoardReader(form).ChangedCells();
         QVERIFY(changed.size() > 1);
-        QVERIFY(std::find(changed.begin(), changed.end(), BoardAccessibility::CellPosition{10, 10}) != changed.end());
+        QVERIFY(std::find(changed.begin(), changed.end(), BoardAccessibility::CellPosition{10, 10}) !=
+                changed.end());
         for (const auto& cell : changed) {
             if (cell == BoardAccessibility::CellPosition{10, 10}) continue;
             QCOMPARE(form.matchState.board[cell.column][cell.row].state, 0);
@@ -309,9 +315,9 @@ private slots:
         }
         // Values not shown are no change anyone sees.
         form.matchState.showFieldValues = 0;
-        form.RepaintMatchScreen();  // hides the values shown until now: those cells change back
+        form.RepaintMatchScreen(); // hides the values shown until now: those cells change back
         Key(form, Qt::Key_Right);
-        Key(form, Qt::Key_Space);  // Beta beside the centre
+        Key(form, Qt::Key_Space); // Beta beside the centre
         QCOMPARE(BoardReader(form).ChangedCells(), (Cells{{11, 10}}));
     }
 
@@ -321,17 +327,18 @@ private slots:
         form.Hrat1->trigger();
         form.B[0]->click();
         Key(form, Qt::Key_Space);
-        Key(form, Qt::Key_Space);  // Alfa on the centre; a match of one move may be left
+        Key(form, Qt::Key_Space); // Alfa on the centre; a match of one move may be left
         QCOMPARE(QApplication::focusWidget(), form.boardImage);
         form.Hrat1->trigger();
         QCoreApplication::processEvents();
         QVERIFY(!form.boardImage->isVisible());
-        QCOMPARE(QApplication::focusWidget(), form.CB[1]);  // the page's first control
+        QCOMPARE(QApplication::focusWidget(), form.CB[1]); // the page's first control
         for (Qt::Key key : {Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Return})
-            QTest::keyClick(form.boardImage, key);  // even sent straight to it
+            QTest::keyClick(form.boardImage, key); // even sent straight to it
         int stones = 0;
         for (int x = 1; x <= 20; ++x)
-            for (int y = 1; y <= 20; ++y) stones += form.matchState.board[x][y].state != 0 ? 1 : 0;
+            for (int y = 1; y <= 20; ++y)
+                stones += form.matchState.board[x][y].state != 0 ? 1 : 0;
         QCOMPARE(stones, 1);
         QVERIFY(!form.boardImage->isVisible());
         QVERIFY(form.B[0]->isVisible());

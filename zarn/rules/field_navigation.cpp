@@ -21,7 +21,8 @@ FieldPosition NextCoveredField(const Minefield& field, FieldPosition from, std::
     }
 }
 
-FieldPosition NeighbourField(const Minefield& field, FieldPosition from, std::int32_t dRow, std::int32_t dColumn) {
+FieldPosition NeighbourField(const Minefield& field, FieldPosition from, std::int32_t dRow,
+                             std::int32_t dColumn) {
     const std::int32_t side = field.Side();
     const FieldPosition to{from.row + dRow, from.column + dColumn};
     if (to.row < 1 || to.row > side || to.column < 1 || to.column > side) return from;

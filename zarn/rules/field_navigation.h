@@ -22,7 +22,8 @@ bool IsCoveredField(const Minefield& field, FieldPosition at);
 FieldPosition NextCoveredField(const Minefield& field, FieldPosition from, std::int32_t dRow, std::int32_t dColumn);
 
 // The field one step (dRow, dColumn) from `from`, covered or not; `from` itself at the edge.
-FieldPosition NeighbourField(const Minefield& field, FieldPosition from, std::int32_t dRow, std::int32_t dColumn);
+FieldPosition NeighbourField(const Minefield& field, FieldPosition from, std::int32_t dRow,
+                             std::int32_t dColumn);
 
 // The covered field closest to `to` (straight-line distance; the earlier row, then the earlier column,
 // among equals), or none when nothing is covered.

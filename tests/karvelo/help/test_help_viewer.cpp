@@ -97,7 +97,7 @@ private slots:
         HelpViewer* viewer = FindHelpViewer();
         QVERIFY(QTest::qWaitForWindowActive(viewer));
         auto* text = viewer->findChild<QTextEdit*>();
-        QCOMPARE(QApplication::focusWidget(), text);  // reading starts in the text, at its beginning
+        QCOMPARE(QApplication::focusWidget(), text); // reading starts in the text, at its beginning
         QVERIFY(text->isReadOnly());
         QCOMPARE(text->textCursor().position(), 0);
         // Ctrl+Down goes a paragraph on: from the heading to the line below it.

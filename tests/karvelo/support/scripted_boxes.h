@@ -16,7 +16,7 @@ public:
         QString kind;  // "inform", "ask", "error"
         QString caption;
         QString text;
-        QString description;  // what a screen reader speaks after the text
+        QString description; // what a screen reader speaks after the text
     };
     std::vector<Shown> shown;
     std::deque<bool> answers;       // for AskYesNo; No when empty
@@ -38,7 +38,8 @@ public:
 
 private:
     void Record(const char* kind, const QString& caption, const QString& text) {
-        shown.push_back({QString::fromLatin1(kind), caption, text, std::exchange(nextDescription_, QString())});
+        shown.push_back(
+            {QString::fromLatin1(kind), caption, text, std::exchange(nextDescription_, QString())});
         if (whileOpen) whileOpen();
     }
 
