@@ -292,6 +292,8 @@ void BoardAccessibility::MatchStarted() {
     showsMatch_ = true;
     lastContestant_ = 0;
     unspoken_.clear();
+    spoken_.clear();
+    spokenAt_ = {0, 0};
     for (int column = 1; column <= boardSize; ++column)
         for (int row = 1; row <= boardSize; ++row) shown_[column - 1][row - 1] = ShownAt(column, row);
     if (first && QAccessible::isActive()) {
