@@ -33,12 +33,26 @@ def step(session, key, heard=None, timeout=10):
     return match
 
 
+def launch(s, program, data, first_words):
+    """Starts a game and waits for Orca to speak its window. Once in a while a program started right
+    after the reader is never seen by it; such a start is given a second try."""
+    for attempt in (1, 2):
+        s.skip()
+        game = s.start_game(program, data)
+        try:
+            s.expect(first_words, 20)
+            time.sleep(0.5)
+            return game
+        except CheckFailed:
+            s.end_game(game)
+            if attempt == 2:
+                raise
+            print('  (the window was not spoken; starting the game again)')
+
+
 def check_zarn(s, build, data):
     print('Zarn')
-    s.skip()
-    game = s.start_game(os.path.join(build, 'zarn', 'zarn'), data)
-    s.expect(r'Začít hru push button', 30)
-    time.sleep(0.5)
+    game = launch(s, os.path.join(build, 'zarn', 'zarn'), data, r'Začít hru push button')
     step(s, 'space', r'Nová hra: pole 10 × 10, 12 min\.')
     print('  a new game says its size and mines')
     step(s, 'Tab', r'Řádek 1, sloupec 1: zakryté push button')
@@ -93,10 +107,8 @@ def check_zarn(s, build, data):
 
 def check_karvelo(s, build, data):
     print('Karvelo')
-    s.skip()
-    game = s.start_game(os.path.join(build, 'karvelo', 'karvelo'), data)
-    s.expect(r'Karvelo frame', 30)
-    time.sleep(0.8)
+    game = launch(s, os.path.join(build, 'karvelo', 'karvelo'), data, r'Karvelo frame')
+    time.sleep(0.3)
 
     def open_setup():
         step(s, 'alt', r'Hra\.')
@@ -110,7 +122,7 @@ def check_karvelo(s, build, data):
     step(s, 'Tab', r'Věra combo box\.\s*SPEECH: Druhý hráč, skóre \d+, typ HUM')
     step(s, 'Down', r'Robůtek')
     step(s, 'Down', r'Počítač')
-    step(s, 'Down', r'Mistr')
+    step(s, 'Down', r'Profesor combo box\.\s*SPEECH: Druhý hráč, skóre \d+, typ CPU pokročilý')
     step(s, 'Tab', r'\S+ combo box\.\s*SPEECH: Znak druhého hráče')
     step(s, 'Tab', r'Zobrazovat hodnoty polí')
     step(s, 'Tab', r'Začít souboj push button')
@@ -122,19 +134,19 @@ def check_karvelo(s, build, data):
     s.expect(r'SPEECH: Sloupec 10, řádek 11: prázdné\.?\n')
     s.expect_none(r'Sloupec (?!10,)\d+, řádek 11', 1.0)
     print('  a cursor step speaks one field')
-    step(s, 'space', r'Honza: sloupec 10, řádek 11\. Mistr: sloupec \d+, řádek \d+\.')
+    step(s, 'space', r'Honza: sloupec 10, řádek 11\. Profesor: sloupec \d+, řádek \d+\.')
     print('  a move and the computer\'s answer are spoken when made')
 
     # Two moves: the set-up page may open, and the board under it takes no key.
     open_setup()
     for key in ('Right', 'Left', 'Return'):  # keys that leave the page's first drop-down as it is
         s.keys(key)
-    s.expect_none(r'Mistr: sloupec|Honza: sloupec|Sloupec \d+, řádek', 1.5)
+    s.expect_none(r'Profesor: sloupec|Honza: sloupec|Sloupec \d+, řádek', 1.5)
     print('  the hidden board takes no key')
 
     step(s, 'Tab', r'Znak prvního hráče')
     step(s, 'Tab', r'Začíná první hráč')
-    step(s, 'Tab', r'Mistr combo box')
+    step(s, 'Tab', r'Profesor combo box')
     for name in ('Počítač', 'Robůtek', 'Věra'):
         step(s, 'Up', name)
     for _ in range(3):

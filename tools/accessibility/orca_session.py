@@ -147,6 +147,7 @@ class OrcaSession:
 
     def start_game(self, program, data):
         play = os.path.join(self.root, 'play-' + os.path.basename(program))
+        shutil.rmtree(play, ignore_errors=True)
         shutil.copytree(data, play)
         return self._spawn(os.path.basename(program), [program], cwd=play)
 
