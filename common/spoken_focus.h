@@ -17,6 +17,7 @@ namespace spoken_focus {
 namespace detail {
 
 inline constexpr const char* noteProperty = "spokenFocusNote";
+inline constexpr const char* clearerProperty = "spokenFocusClearer"; // the filter below is installed
 
 class NoteClearer final : public QObject {
 public:
@@ -47,8 +48,10 @@ inline void Renew(QObject& object) {
 // its own description included.
 inline void SpeakWithFocus(QWidget& focused, const QString& note) {
     if (!note.isEmpty()) {
-        if (!focused.findChild<detail::NoteClearer*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!focused.property(detail::clearerProperty).toBool()) {
+            focused.setProperty(detail::clearerProperty, true);
             focused.installEventFilter(new detail::NoteClearer(&focused));
+        }
         focused.setProperty(detail::noteProperty, true);
         focused.setAccessibleDescription(note);
     }
