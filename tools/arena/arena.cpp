@@ -1,11 +1,11 @@
 // arena: plays computer levels against each other with the real rules, without a window, and
-// prints how often each wins.
+// prints how often each wins and how long CPU mistr takes for a move.
 //
 //   arena [--matches N] [--seed S] [FIRST SECOND]
 //
-// FIRST moves first. Levels are 1, 2, 3 or novice, beginner, advanced. Without levels every
-// ordered pairing of the three is played. Match i of a pairing draws from a generator seeded with
-// S + i, so a run is repeatable and every pairing sees the same seeds.
+// FIRST moves first. Levels are 1, 2, 3, 4 or novice, beginner, advanced, mistr. Without levels
+// every ordered pairing of the four is played. Match i of a pairing draws from a generator seeded
+// with S + i, so a run is repeatable and every pairing sees the same seeds.
 
 #include "karvelo/match/match_engine.h"
 #include "karvelo/match/match_host.h"
@@ -13,6 +13,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,7 +25,10 @@ using namespace karvelo;
 
 namespace {
 
-const char* const levelNames[] = {"", "CPU nováček", "CPU začátečník", "CPU pokročilý"};
+constexpr int levelCount = 4;
+const char* const levelNames[] = {"", "CPU nováček", "CPU začátečník", "CPU pokročilý", "CPU mistr"};
+
+using Clock = std::chrono::steady_clock;
 
 // The window's part, answered without one: every next-match question is answered No.
 class ArenaHost final : public MatchHost {
@@ -31,12 +36,26 @@ public:
     explicit ArenaHost(const MatchState& m) : m_(m) {}
     std::string caption;  // of the last end-of-match question
     int moves = 0;        // moves of the last match
+    std::vector<double> masterMoveMs;  // every move of CPU mistr, in milliseconds
 
     void HideAllControls() override {}
     void PaintBoardFrame() override {}
     void LoadThemeImages() override {}
+    // Every move ends with a repaint, so the time from one repaint to the next new move's is that
+    // move's time (the search and the evaluation after it). The repaint of a found five and the
+    // one after it belong to the same move.
     void RepaintMatchScreen() override {
-        if (m_.moveCount > 0) moves = m_.moveCount;  // the board is cleared before the question
+        const Clock::time_point now = Clock::now();
+        if (m_.moveCount > 0) {
+            moves = m_.moveCount;  // the board is cleared before the question
+            if (m_.moveCount != lastCount_) {
+                const int mover = m_.playerOnMove == 1 ? 2 : 1;
+                if ((mover == 1 ? m_.contestantType1 : m_.contestantType2) == CpuMaster)
+                    masterMoveMs.push_back(std::chrono::duration<double, std::milli>(now - last_).count());
+            }
+        }
+        lastCount_ = m_.moveCount;
+        last_ = now;
     }
     void LetPendingEventsRun() override {}
     bool AskYesNo(const std::string& c, const std::string&) override {
@@ -48,6 +67,8 @@ public:
 
 private:
     const MatchState& m_;
+    int lastCount_ = -1;
+    Clock::time_point last_ = Clock::now();
 };
 
 struct Tally {
@@ -56,7 +77,7 @@ struct Tally {
     int Matches() const { return wins + losses + draws; }
 };
 
-Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progress) {
+Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progress, std::vector<double>& masterMoveMs) {
     MatchState m;
     Roster roster;
     std::strcpy(roster.roster[0].name, "A");
@@ -89,6 +110,7 @@ Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progre
         }
     }
     if (progress) std::printf("\r\033[K");
+    masterMoveMs.insert(masterMoveMs.end(), host.masterMoveMs.begin(), host.masterMoveMs.end());
     return t;
 }
 
@@ -97,12 +119,13 @@ int ParseLevel(const char* text) {
     if (s == "1" || s == "novice") return 1;
     if (s == "2" || s == "beginner") return 2;
     if (s == "3" || s == "advanced") return 3;
+    if (s == "4" || s == "mistr") return 4;
     return 0;
 }
 
 int Usage() {
     std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [FIRST SECOND]\n"
-                         "  levels: 1 novice, 2 beginner, 3 advanced; FIRST moves first\n");
+                         "  levels: 1 novice, 2 beginner, 3 advanced, 4 mistr; FIRST moves first\n");
     return 2;
 }
 
@@ -131,8 +154,8 @@ int main(int argc, char** argv) {
 
     std::vector<std::pair<int, int>> pairings;
     if (levels.empty()) {
-        for (int a = 1; a <= 3; ++a)
-            for (int b = 1; b <= 3; ++b) pairings.push_back({a, b});
+        for (int a = 1; a <= levelCount; ++a)
+            for (int b = 1; b <= levelCount; ++b) pairings.push_back({a, b});
     } else {
         pairings.push_back({levels[0], levels[1]});
     }
@@ -142,9 +165,10 @@ int main(int argc, char** argv) {
     std::printf("| moves first | moves second | wins | losses | draws | wins %% | mean moves |\n");
     std::printf("|---|---|---:|---:|---:|---:|---:|\n");
     std::fflush(stdout);
-    Tally perLevel[4];
+    Tally perLevel[levelCount + 1];
+    std::vector<double> masterMoveMs;
     for (auto [a, b] : pairings) {
-        const Tally t = PlayPairing(a, b, matches, seed, progress);
+        const Tally t = PlayPairing(a, b, matches, seed, progress, masterMoveMs);
         std::printf("| %s | %s | %d | %d | %d | %.1f | %.1f |\n", levelNames[a], levelNames[b], t.wins, t.losses,
                     t.draws, Percent(t.wins, t.Matches()), double(t.moves) / t.Matches());
         std::fflush(stdout);
@@ -154,13 +178,18 @@ int main(int argc, char** argv) {
         }
     }
     if (pairings.size() > 1) {
-        std::printf("\nAgainst the other two levels, both orders of first move together:\n\n");
+        std::printf("\nAgainst the other levels, both orders of first move together:\n\n");
         std::printf("| level | wins | losses | draws | wins %% |\n|---|---:|---:|---:|---:|\n");
-        for (int level = 1; level <= 3; ++level) {
+        for (int level = 1; level <= levelCount; ++level) {
             const Tally& t = perLevel[level];
             std::printf("| %s | %d | %d | %d | %.1f |\n", levelNames[level], t.wins, t.losses, t.draws,
                         Percent(t.wins, t.Matches()));
         }
+    }
+    if (!masterMoveMs.empty()) {
+        std::sort(masterMoveMs.begin(), masterMoveMs.end());
+        std::printf("\nCPU mistr, time per move over %zu moves: median %.2f ms, worst %.2f ms\n", masterMoveMs.size(),
+                    masterMoveMs[masterMoveMs.size() / 2], masterMoveMs.back());
     }
     return 0;
 }
