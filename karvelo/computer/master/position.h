@@ -48,9 +48,10 @@ struct CellList {
     int operator[](int i) const { return cells[std::size_t(i)]; }
 };
 
-// How much a shape is worth as part of a field's value; used by the evaluation and move order.
+// How much a shape is worth as part of a field's value; used by the evaluation and move order. A
+// lone stone with room around it is worth nothing yet, so fields far from every stone score 0.
 constexpr int ShapeWeight(LineShape s) {
-    constexpr int weights[] = {0, 1, 3, 6, 16, 24, 70, 80, 600, 3000};
+    constexpr int weights[] = {0, 0, 0, 6, 16, 24, 70, 80, 600, 3000};
     return weights[int(s)];
 }
 
