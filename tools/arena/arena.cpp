@@ -11,6 +11,7 @@
 #include "karvelo/match/match_host.h"
 #include "karvelo/roster/roster_file.h"
 
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -30,13 +31,29 @@ const char* const levelNames[] = {"", "CPU nováček", "CPU začátečník", "CP
 
 using Clock = std::chrono::steady_clock;
 
+// This thread's processor time in milliseconds: on a busy machine the wall clock also counts the
+// time other programs had the processor.
+double ThreadMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000 + double(t.tv_nsec) * 1e-6;
+}
+
+struct MoveTimes {
+    std::vector<double> wallMs, processorMs;
+    void Add(const MoveTimes& other) {
+        wallMs.insert(wallMs.end(), other.wallMs.begin(), other.wallMs.end());
+        processorMs.insert(processorMs.end(), other.processorMs.begin(), other.processorMs.end());
+    }
+};
+
 // The window's part, answered without one: every next-match question is answered No.
 class ArenaHost final : public MatchHost {
 public:
     explicit ArenaHost(const MatchState& m) : m_(m) {}
     std::string caption;  // of the last end-of-match question
     int moves = 0;        // moves of the last match
-    std::vector<double> masterMoveMs;  // every move of CPU mistr, in milliseconds
+    MoveTimes masterMoves;  // every move of CPU mistr
 
     void HideAllControls() override {}
     void PaintBoardFrame() override {}
@@ -46,16 +63,20 @@ public:
     // one after it belong to the same move.
     void RepaintMatchScreen() override {
         const Clock::time_point now = Clock::now();
+        const double processorNow = ThreadMs();
         if (m_.moveCount > 0) {
             moves = m_.moveCount;  // the board is cleared before the question
             if (m_.moveCount != lastCount_) {
                 const int mover = m_.playerOnMove == 1 ? 2 : 1;
-                if ((mover == 1 ? m_.contestantType1 : m_.contestantType2) == CpuMaster)
-                    masterMoveMs.push_back(std::chrono::duration<double, std::milli>(now - last_).count());
+                if ((mover == 1 ? m_.contestantType1 : m_.contestantType2) == CpuMaster) {
+                    masterMoves.wallMs.push_back(std::chrono::duration<double, std::milli>(now - last_).count());
+                    masterMoves.processorMs.push_back(processorNow - lastProcessor_);
+                }
             }
         }
         lastCount_ = m_.moveCount;
         last_ = now;
+        lastProcessor_ = processorNow;
     }
     void LetPendingEventsRun() override {}
     bool AskYesNo(const std::string& c, const std::string&) override {
@@ -69,6 +90,7 @@ private:
     const MatchState& m_;
     int lastCount_ = -1;
     Clock::time_point last_ = Clock::now();
+    double lastProcessor_ = ThreadMs();
 };
 
 struct Tally {
@@ -77,7 +99,7 @@ struct Tally {
     int Matches() const { return wins + losses + draws; }
 };
 
-Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progress, std::vector<double>& masterMoveMs) {
+Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progress, MoveTimes& masterMoves) {
     MatchState m;
     Roster roster;
     std::strcpy(roster.roster[0].name, "A");
@@ -110,7 +132,7 @@ Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progre
         }
     }
     if (progress) std::printf("\r\033[K");
-    masterMoveMs.insert(masterMoveMs.end(), host.masterMoveMs.begin(), host.masterMoveMs.end());
+    masterMoves.Add(host.masterMoves);
     return t;
 }
 
@@ -166,9 +188,9 @@ int main(int argc, char** argv) {
     std::printf("|---|---|---:|---:|---:|---:|---:|\n");
     std::fflush(stdout);
     Tally perLevel[levelCount + 1];
-    std::vector<double> masterMoveMs;
+    MoveTimes masterMoves;
     for (auto [a, b] : pairings) {
-        const Tally t = PlayPairing(a, b, matches, seed, progress, masterMoveMs);
+        const Tally t = PlayPairing(a, b, matches, seed, progress, masterMoves);
         std::printf("| %s | %s | %d | %d | %d | %.1f | %.1f |\n", levelNames[a], levelNames[b], t.wins, t.losses,
                     t.draws, Percent(t.wins, t.Matches()), double(t.moves) / t.Matches());
         std::fflush(stdout);
@@ -186,10 +208,14 @@ int main(int argc, char** argv) {
                         Percent(t.wins, t.Matches()));
         }
     }
-    if (!masterMoveMs.empty()) {
-        std::sort(masterMoveMs.begin(), masterMoveMs.end());
-        std::printf("\nCPU mistr, time per move over %zu moves: median %.2f ms, worst %.2f ms\n", masterMoveMs.size(),
-                    masterMoveMs[masterMoveMs.size() / 2], masterMoveMs.back());
+    if (!masterMoves.wallMs.empty()) {
+        std::vector<double>& wall = masterMoves.wallMs;
+        std::vector<double>& processor = masterMoves.processorMs;
+        std::sort(wall.begin(), wall.end());
+        std::sort(processor.begin(), processor.end());
+        std::printf("\nCPU mistr, time per move over %zu moves: median %.2f ms, worst %.2f ms "
+                    "(processor time: median %.2f ms, worst %.2f ms)\n",
+                    wall.size(), wall[wall.size() / 2], wall.back(), processor[processor.size() / 2], processor.back());
     }
     return 0;
 }
