@@ -69,7 +69,8 @@ public:
             if (m_.moveCount != lastCount_) {
                 const int mover = m_.playerOnMove == 1 ? 2 : 1;
                 if ((mover == 1 ? m_.contestantType1 : m_.contestantType2) == CpuMaster) {
-                    masterMoves.wallMs.push_back(std::chrono::duration<double, std::milli>(now - last_).count());
+                    masterMoves.wallMs.push_back(
+                        std::chrono::duration<double, std::milli>(now - last_).count());
                     masterMoves.processorMs.push_back(processorNow - lastProcessor_);
                 }
             }
@@ -191,8 +192,8 @@ int main(int argc, char** argv) {
     MoveTimes masterMoves;
     for (auto [a, b] : pairings) {
         const Tally t = PlayPairing(a, b, matches, seed, progress, masterMoves);
-        std::printf("| %s | %s | %d | %d | %d | %.1f | %.1f |\n", levelNames[a], levelNames[b], t.wins, t.losses,
-                    t.draws, Percent(t.wins, t.Matches()), double(t.moves) / t.Matches());
+        std::printf("| %s | %s | %d | %d | %d | %.1f | %.1f |\n", levelNames[a], levelNames[b], t.wins,
+                    t.losses, t.draws, Percent(t.wins, t.Matches()), double(t.moves) / t.Matches());
         std::fflush(stdout);
         if (a != b) {
             perLevel[a].wins += t.wins, perLevel[a].losses += t.losses, perLevel[a].draws += t.draws;
@@ -215,7 +216,8 @@ int main(int argc, char** argv) {
         std::sort(processor.begin(), processor.end());
         std::printf("\nCPU mistr, time per move over %zu moves: median %.2f ms, worst %.2f ms "
                     "(processor time: median %.2f ms, worst %.2f ms)\n",
-                    wall.size(), wall[wall.size() / 2], wall.back(), processor[processor.size() / 2], processor.back());
+                    wall.size(), wall[wall.size() / 2], wall.back(), processor[processor.size() / 2],
+                    processor.back());
     }
     return 0;
 }

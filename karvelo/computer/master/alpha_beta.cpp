@@ -23,7 +23,8 @@ int FromTable(int score, int ply) { return IsWin(score) ? score - ply : IsLoss(s
 
 }  // namespace
 
-AlphaBetaSearch::AlphaBetaSearch(Position& pos, NodeBudget& nodes) : pos_(pos), nodes_(nodes), table_(tableBits) {
+AlphaBetaSearch::AlphaBetaSearch(Position& pos, NodeBudget& nodes)
+    : pos_(pos), nodes_(nodes), table_(tableBits) {
     for (auto& k : killers_) k = {noCell, noCell};
 }
 
@@ -136,7 +137,8 @@ int AlphaBetaSearch::Search(int mover, int depth, int alpha, int beta, int ply) 
             score = -Search(other, depth - 1, -beta, -alpha, ply + 1);
         } else {
             score = -Search(other, depth - 1, -alpha - 1, -alpha, ply + 1);
-            if (score > alpha && score < beta && !aborted_) score = -Search(other, depth - 1, -beta, -alpha, ply + 1);
+            if (score > alpha && score < beta && !aborted_)
+                score = -Search(other, depth - 1, -beta, -alpha, ply + 1);
         }
         pos_.Take(cell);
         if (aborted_) return 0;
@@ -172,7 +174,8 @@ std::vector<int> AlphaBetaSearch::BestMoves(int me, const std::vector<int>& root
             } else {
                 // Only whether it reaches the best so far matters: equal fields are kept too.
                 score = -Search(other, depth - 1, -bestScore, -bestScore + 1, 1);
-                if (score >= bestScore && !aborted_) score = -Search(other, depth - 1, -infinity, -bestScore + 1, 1);
+                if (score >= bestScore && !aborted_)
+                    score = -Search(other, depth - 1, -infinity, -bestScore + 1, 1);
             }
             pos_.Take(cell);
             if (aborted_) break;

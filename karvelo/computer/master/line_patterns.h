@@ -10,7 +10,18 @@ namespace karvelo::master {
 // From weakest to strongest. Each shape is defined by what one more stone on the line can make:
 // a four has one field left to complete five, an open four two (so it cannot be blocked), an open
 // three can become an open four, a three a four, and so on down to a single stone.
-enum class LineShape : std::uint8_t { None, One, OpenOne, Two, OpenTwo, Three, OpenThree, Four, OpenFour, Five };
+enum class LineShape : std::uint8_t {
+    None,
+    One,
+    OpenOne,
+    Two,
+    OpenTwo,
+    Three,
+    OpenThree,
+    Four,
+    OpenFour,
+    Five
+};
 
 // The neighbourhood of a field along a line, as a base-3 number of eight digits: offsets -4..-1
 // then 1..4, each 0 empty, 1 the contestant's own stone, 2 blocked (the other's stone or the edge).

@@ -42,7 +42,8 @@ void Position::Shift(int cell, int contestant, int sign) {
         }
     }
     for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy) near_[cell + dx * span + dy] = std::uint8_t(near_[cell + dx * span + dy] + sign);
+        for (int dy = -2; dy <= 2; ++dy)
+            near_[cell + dx * span + dy] = std::uint8_t(near_[cell + dx * span + dy] + sign);
 }
 
 void Position::Place(int cell, int contestant) {

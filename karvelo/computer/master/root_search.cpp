@@ -27,7 +27,8 @@ std::vector<BoardPoint> PointsOf(std::vector<int> cells) {
 std::vector<int> OrderedMoves(const Position& pos, const CellList& cells, int me) {
     std::vector<std::pair<int, int>> scored;
     for (int i = 0; i < cells.size; ++i) scored.push_back({MoveValue(pos, cells[i], me), cells[i]});
-    std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<int> moves;
     for (const auto& s : scored) moves.push_back(s.second);
     return moves;
@@ -35,7 +36,8 @@ std::vector<int> OrderedMoves(const Position& pos, const CellList& cells, int me
 
 }  // namespace
 
-std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t nodeBudget, std::int64_t* nodesUsed) {
+std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t nodeBudget,
+                                   std::int64_t* nodesUsed) {
     if (nodesUsed) *nodesUsed = 0;
     Position pos(board);
     const int other = Other(me);

@@ -20,7 +20,8 @@ struct TableEntry {
 class TranspositionTable {
 public:
     // 2^bits entries of 16 bytes.
-    explicit TranspositionTable(int bits) : entries_(std::size_t(1) << bits), mask_((std::uint64_t(1) << bits) - 1) {}
+    explicit TranspositionTable(int bits)
+        : entries_(std::size_t(1) << bits), mask_((std::uint64_t(1) << bits) - 1) {}
 
     const TableEntry* Find(std::uint64_t hash) const {
         const TableEntry& e = entries_[hash & mask_];

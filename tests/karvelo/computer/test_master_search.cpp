@@ -73,9 +73,11 @@ private slots:
 
     void aWinInOneIsTaken() {
         // Its own four beats blocking the other's.
-        const Board closedFour = Position({{5, 10}, {3, 15}, {4, 15}, {5, 15}, {6, 15}}, {{6, 10}, {7, 10}, {8, 10}, {9, 10}, {2, 15}});
+        const Board closedFour = Position({{5, 10}, {3, 15}, {4, 15}, {5, 15}, {6, 15}},
+                                          {{6, 10}, {7, 10}, {8, 10}, {9, 10}, {2, 15}});
         QCOMPARE(SearchMasterMove(closedFour, 2), (Points{{10, 10}}));
-        const Board brokenFour = Position({{5, 10}, {3, 3}, {4, 4}, {5, 5}}, {{6, 10}, {7, 10}, {9, 10}, {10, 10}});
+        const Board brokenFour =
+            Position({{5, 10}, {3, 3}, {4, 4}, {5, 5}}, {{6, 10}, {7, 10}, {9, 10}, {10, 10}});
         QCOMPARE(SearchMasterMove(brokenFour, 2), (Points{{8, 10}}));
         // Both ends of an open four win: both are offered.
         const Board openFour = Position({{3, 3}, {4, 4}, {5, 5}}, {{6, 10}, {7, 10}, {8, 10}, {9, 10}});
