@@ -12,7 +12,7 @@ namespace karvelo::master {
 
 namespace {
 
-constexpr int maxChainFours = 12;   // a chain of fours of up to 23 plies
+constexpr int maxChainFours = 12;   // with the five that ends it, 25 plies
 constexpr int maxSearchDepth = 12;  // the budget ends the deepening long before
 constexpr int defenceCandidates = 20;
 
