@@ -8,7 +8,7 @@
 // with S + i, so a run is repeatable and every pairing sees the same seeds.
 
 #include "karvelo/match/match_engine.h"
-#include "karvelo/match/match_host.h"
+#include "karvelo/match/null_match_host.h"
 #include "karvelo/roster/roster_file.h"
 
 #include <time.h>
@@ -48,16 +48,13 @@ struct MoveTimes {
 };
 
 // The window's part, answered without one: every next-match question is answered No.
-class ArenaHost final : public MatchHost {
+class ArenaHost final : public NullMatchHost {
 public:
     explicit ArenaHost(const MatchState& m) : m_(m) {}
     std::string caption;  // of the last end-of-match question
     int moves = 0;        // moves of the last match
     MoveTimes masterMoves;  // every move of CPU mistr
 
-    void HideAllControls() override {}
-    void PaintBoardFrame() override {}
-    void LoadThemeImages() override {}
     // Every move ends with a repaint, so the time from one repaint to the next new move's is that
     // move's time (the search and the evaluation after it). The repaint of a found five and the
     // one after it belong to the same move.
@@ -79,13 +76,10 @@ public:
         last_ = now;
         lastProcessor_ = processorNow;
     }
-    void LetPendingEventsRun() override {}
     bool AskYesNo(const std::string& c, const std::string&) override {
         caption = c;
         return false;
     }
-    void Warn(const std::string&) override {}  // the arena's scores are never stored
-    void OpenMatchSetupPage() override {}
 
 private:
     const MatchState& m_;
