@@ -2,10 +2,13 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace karvelo {
 
-PictureControl::PictureControl(int width, int height) : surface_(width, height, QImage::Format_RGB32) {
+PictureControl::PictureControl(int width, int height, qreal deviceRatio)
+    : surface_(qCeil(width * deviceRatio), qCeil(height * deviceRatio), QImage::Format_RGB32) {
+    surface_.setDevicePixelRatio(deviceRatio);
     surface_.fill(Qt::black);
     setFixedSize(width, height);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -13,7 +16,11 @@ PictureControl::PictureControl(int width, int height) : surface_(width, height, 
 
 void PictureControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), surface_, event->rect());
+    const QRect dirty = event->rect();
+    // The source rectangle is in the surface's own pixels.
+    const qreal ratio = surface_.devicePixelRatio();
+    const QRectF source(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio);
+    painter.drawImage(QRectF(dirty), surface_, source);
     if (paintOverlay) paintOverlay(painter);
 }
 

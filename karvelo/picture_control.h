@@ -13,7 +13,9 @@ class PictureControl final : public QWidget {
     Q_OBJECT  // its class name lets the accessibility factory recognise it
 
 public:
-    PictureControl(int width, int height);
+    // The surface holds width x height logical pixels in device pixels of `deviceRatio`; everything
+    // painted on it and every press on the control is in logical pixels.
+    PictureControl(int width, int height, qreal deviceRatio = 1.0);
 
     QImage& surface() { return surface_; }
     const QImage& surface() const { return surface_; }
