@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts one of the games, or runs the whole test suite.
 #   ./run.sh karvelo | zarn      build and play (files live in ./play, seeded from data/)
-#   ./run.sh test [--sanitize]   build and run every test headless
+#   ./run.sh test [--sanitize]   build and run every test headless (--sanitize: with clang,
+#                                AddressSanitizer and UndefinedBehaviorSanitizer)
+#   ./run.sh setup               only install the missing packages (as root)
+#   ./run.sh format-check        fail on any C++ file that differs from .clang-format
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
 
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-wine libgl-dev
           libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-          desktop-file-utils appstream dpkg-dev file)
+          desktop-file-utils appstream dpkg-dev file clang-format)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -25,11 +28,21 @@ if ((${#missing[@]})); then
 fi
 
 what=${1:-}
+case $what in
+    setup) exit 0 ;;
+    format-check)
+        git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+        exit ;;
+esac
+
 build=build
 cmake_args=()
 if [[ ${2:-} == --sanitize ]]; then
+    # The second build is clang's, so every change is compiled by both compilers; the fuzz
+    # targets need clang anyway.
     build=build-sanitize
-    cmake_args+=(-DSANITIZE=ON -DBUILD_BENCHMARKS=OFF -DBUILD_FUZZERS=ON)
+    cmake_args+=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+                 -DSANITIZE=ON -DBUILD_BENCHMARKS=OFF -DBUILD_FUZZERS=ON)
 fi
 
 cmake -S . -B "$build" "${cmake_args[@]}" >/dev/null
@@ -54,7 +67,7 @@ case $what in
         ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
         ;;
     *)
-        echo "usage: $0 karvelo | zarn | test [--sanitize]" >&2
+        echo "usage: $0 karvelo | zarn | test [--sanitize] | setup | format-check" >&2
         exit 2
         ;;
 esac

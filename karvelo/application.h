@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <exception>
 #include <type_traits>
+#include <utility>
 
 namespace karvelo {
 
@@ -36,14 +37,19 @@ QString ErrorText(std::exception_ptr error);
 // exception out: Guarded wraps it and hands any error to the application's report.
 void ReportHandlerError(std::exception_ptr error);
 
+// A handler may take the signal's arguments or ignore them. A function template of its own, so
+// that the branch not taken is never compiled for a handler it does not fit.
+template <class Handler, class... Args> void CallHandler(const Handler& handler, Args&&... args) {
+    if constexpr (std::is_invocable_v<const Handler&, Args...>)
+        handler(std::forward<Args>(args)...);
+    else
+        handler();
+}
+
 template <class Handler> auto Guarded(Handler handler) {
     return [handler](auto&&... args) {
         try {
-            // A handler may take the signal's arguments or ignore them.
-            if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
-                handler(std::forward<decltype(args)>(args)...);
-            else
-                handler();
+            CallHandler(handler, std::forward<decltype(args)>(args)...);
         } catch (...) {
             ReportHandlerError(std::current_exception());
         }

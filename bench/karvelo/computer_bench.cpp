@@ -10,7 +10,7 @@
 #include "karvelo/form1.h"
 #include "karvelo/match/five_in_row.h"
 #include "karvelo/match/match_engine.h"
-#include "karvelo/match/match_host.h"
+#include "karvelo/match/null_match_host.h"
 #include "karvelo/message_boxes.h"
 
 #include <QApplication>
@@ -29,20 +29,13 @@ using namespace karvelo;
 
 namespace {
 
-class QuietHost final : public MatchHost {
+class QuietHost final : public NullMatchHost {
 public:
     int moves = 0;  // of the last match: the move count at its last repaint
     const MatchState* match = nullptr;
-    void HideAllControls() override {}
-    void PaintBoardFrame() override {}
-    void LoadThemeImages() override {}
     void RepaintMatchScreen() override {
         if (match && match->moveCount > 0) moves = match->moveCount;
     }
-    void LetPendingEventsRun() override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    void Warn(const std::string&) override {}
-    void OpenMatchSetupPage() override {}
 };
 
 // A position of the given number of stones, alternately contestant 1 and 2, with no run longer
@@ -97,11 +90,11 @@ void CheckAgreement(const MatchState& m, const Flat& flat, benchmark::State& sta
 
 enum Method { runCredits = 1, lineWalk = 2, runCreditsWithGaps = 3 };
 
-void Evaluate(MatchState& m, MatchHost& host, int method) {
+void Evaluate(MatchState& m, int method) {
     ResetFieldValues(m);
-    if (method == runCredits) EvaluateByRunCredits(m, host);
+    if (method == runCredits) EvaluateByRunCredits(m);
     if (method == lineWalk) EvaluateByLineWalk(m.board);
-    if (method == runCreditsWithGaps) EvaluateByRunCreditsWithGaps(m, host);
+    if (method == runCreditsWithGaps) EvaluateByRunCreditsWithGaps(m);
 }
 
 void EvaluateReference(Flat& f, int method) {
@@ -114,9 +107,8 @@ void EvaluateReference(Flat& f, int method) {
 void BM_Evaluate(benchmark::State& state) {
     const int method = int(state.range(0));
     MatchState m = MidGame(int(state.range(1)), method);
-    QuietHost host;
     for (auto _ : state) {
-        Evaluate(m, host, method);
+        Evaluate(m, method);
         benchmark::DoNotOptimize(m.board);
     }
     Flat f = Flatten(m);

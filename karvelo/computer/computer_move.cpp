@@ -1,6 +1,21 @@
 #include "karvelo/computer/computer_move.h"
 
+#include "karvelo/computer/field_evaluation.h"
+#include "karvelo/computer/master_search.h"
+
 namespace karvelo {
+
+FieldChoice ChooseComputerMove(MatchState& m, RandomSource& random) {
+    if (m.TypeOnMove() != CpuMaster) {
+        EvaluateFields(m);
+        return ChooseComputerField(m, random);
+    }
+    // The search replaces the valuation; the draw still chooses among equally good fields.
+    const std::vector<BoardPoint> best = SearchMasterMove(m.board, m.playerOnMove);
+    if (best.empty()) return {};
+    const BoardPoint p = best[std::size_t(random.Next()) % best.size()];
+    return {true, p.x, p.y};
+}
 
 FieldChoice ChooseComputerField(MatchState& m, RandomSource& random) {
     std::int32_t best = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// The computer's choice of field: one of the fields of highest value, at random.
+// The computer's choice of field.
 
 #include "karvelo/match/match_state.h"
 #include "karvelo/match/random_source.h"
@@ -12,7 +12,13 @@ struct FieldChoice {
     int y = 0;
 };
 
-// Draws one random number. With no positive value anywhere the centre field is taken when empty,
+// The computer on move's field: its level's valuation (EvaluateFields) and one of the fields of
+// highest value (ChooseComputerField), or for CPU mistr one of the fields its search found equally
+// good. Draws one random number; not found only on a full board.
+FieldChoice ChooseComputerMove(MatchState& m, RandomSource& random);
+
+// Of the values on the board, one of the highest at random. Draws one random number. With no
+// positive value anywhere the centre field is taken when empty,
 // otherwise a random empty field; not found only on a full board.
 FieldChoice ChooseComputerField(MatchState& m, RandomSource& random);
 

@@ -8,12 +8,12 @@
 
 namespace karvelo {
 
-void EvaluateFields(MatchState& m, MatchHost& host) {
+void EvaluateFields(MatchState& m) {
     ResetFieldValues(m);
     switch (MethodFor(m.TypeOnMove(), m.contestantType2)) {
-        case EvaluationMethod::runCredits: EvaluateByRunCredits(m, host); break;
+        case EvaluationMethod::runCredits: EvaluateByRunCredits(m); break;
         case EvaluationMethod::lineWalk: EvaluateByLineWalk(m.board); break;
-        case EvaluationMethod::runCreditsWithGaps: EvaluateByRunCreditsWithGaps(m, host); break;
+        case EvaluationMethod::runCreditsWithGaps: EvaluateByRunCreditsWithGaps(m); break;
         case EvaluationMethod::masterScores: ScoreFieldsForMaster(m.board, m.playerOnMove); break;
     }
 }

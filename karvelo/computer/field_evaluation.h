@@ -5,11 +5,9 @@
 
 namespace karvelo {
 
-class MatchHost;
-
 // Resets all values, then values every empty field with the one method that applies (see
 // MethodFor). The two run-credit methods also run the five test and stop at a completed five,
 // setting gameOver; the line walk leaves that to FindFive.
-void EvaluateFields(MatchState& m, MatchHost& host);
+void EvaluateFields(MatchState& m);
 
 }  // namespace karvelo

@@ -1,17 +1,16 @@
 #include "karvelo/match/five_in_row.h"
 
-#include "karvelo/match/match_host.h"
-
 namespace karvelo {
 
-void MarkFive(MatchState& m, MatchHost& host, int dx, int dy, int x, int y, int p, int n) {
+void MarkFive(MatchState& m, int dx, int dy, int x, int y, int p, int n) {
     for (int k = 0; k < n; ++k) m.board[x + k * dx][y + k * dy].picture = HighlightPicture(p);
-    host.RepaintMatchScreen();
     m.gameOver = 1;
 }
 
-void FindFive(MatchState& m, MatchHost& host) {
-    ScanRunStarts(m, [&](int dx, int dy, int x, int y, int p) { CheckRun(m, host, dx, dy, x, y, p, RunMode::winOnly); });
+void FindFive(MatchState& m) {
+    ScanRunStarts(m, [&](int dx, int dy, int x, int y, int p) {
+        TestFive(m, dx, dy, x, y, p, RunLength(m.board, dx, dy, x, y, p));
+    });
 }
 
 }  // namespace karvelo

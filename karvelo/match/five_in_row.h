@@ -1,21 +1,15 @@
 #pragma once
 // Finding a run of five or more of one contestant's symbols.
 
-#include "karvelo/computer/run_credits.h"
 #include "karvelo/match/match_state.h"
 
 namespace karvelo {
-
-class MatchHost;
 
 struct Direction {
     int dx, dy;
 };
 // Always taken in this order.
 constexpr Direction directions[4] = {{1, 1}, {1, 0}, {0, 1}, {1, -1}};
-
-// winOnly stops after the five test; evaluating goes on to credit the fields at the run's ends.
-enum class RunMode { winOnly, evaluating };
 
 // The length of the run of contestant p that starts at (x, y) in direction (dx, dy); 0 when
 // (x, y) is not the first field of such a run, so each run is seen once per direction. The border
@@ -27,24 +21,12 @@ inline int RunLength(const Board& board, int dx, int dy, int x, int y, int p) {
     return n;
 }
 
-// Highlights a run of five or more, shows it at once and sets gameOver.
-void MarkFive(MatchState& m, MatchHost& host, int dx, int dy, int x, int y, int p, int n);
+// Highlights a run of five or more and sets gameOver. Showing it is the match engine's part.
+void MarkFive(MatchState& m, int dx, int dy, int x, int y, int p, int n);
 
 // The five test on a counted run.
-inline void TestFive(MatchState& m, MatchHost& host, int dx, int dy, int x, int y, int p, int n) {
-    if (n > 4) MarkFive(m, host, dx, dy, x, y, p, n);
-}
-
-// Examines the run of contestant p that starts at (x, y) in direction (dx, dy): the five test,
-// then in the evaluating mode (while no five is found) the run credits. Returns the run's length,
-// 0 when (x, y) is not the first field of a run of p. Inline, as the evaluation asks 3,200 times
-// per position.
-inline int CheckRun(MatchState& m, MatchHost& host, int dx, int dy, int x, int y, int p, RunMode mode) {
-    const int n = RunLength(m.board, dx, dy, x, y, p);
-    if (n == 0) return 0;
-    TestFive(m, host, dx, dy, x, y, p, n);
-    if (m.gameOver == 0 && mode == RunMode::evaluating) CreditRunEnds(m.board, dx, dy, x, y, p, n, m.playerOnMove);
-    return n;
+inline void TestFive(MatchState& m, int dx, int dy, int x, int y, int p, int n) {
+    if (n > 4) MarkFive(m, dx, dy, x, y, p, n);
 }
 
 // Examines every run start in the scan order of the five test (columns, then rows within them,
@@ -62,6 +44,6 @@ void ScanRunStarts(MatchState& m, Examine&& examine) {
 }
 
 // Scans the whole board; only the first run found in scan order is highlighted.
-void FindFive(MatchState& m, MatchHost& host);
+void FindFive(MatchState& m);
 
 }  // namespace karvelo

@@ -2,7 +2,6 @@
 
 #include "karvelo/computer/computer_move.h"
 #include "karvelo/computer/field_evaluation.h"
-#include "karvelo/computer/master_search.h"
 #include "karvelo/match/five_in_row.h"
 #include "karvelo/match/match_host.h"
 #include "karvelo/match/score_exchange.h"
@@ -47,11 +46,24 @@ void MatchEngine::HumanMove(int X, int Y, int fieldWidth, int fieldHeight) {
 
     f.state = m_.playerOnMove;
     f.picture = SymbolVariant(m_.playerOnMove);
-    EvaluateFields(m_, host_);
-    FindFive(m_, host_);
+    Evaluate();
+    TestForFive();
     m_.playerOnMove = m_.playerOnMove == 1 ? 2 : 1;
     host_.RepaintMatchScreen();
     FinishMove();
+}
+
+// The evaluation and the five test mark a five on the board; it is shown at once.
+void MatchEngine::Evaluate() {
+    const int before = m_.gameOver;
+    EvaluateFields(m_);
+    if (m_.gameOver != before) host_.RepaintMatchScreen();
+}
+
+void MatchEngine::TestForFive() {
+    const int before = m_.gameOver;
+    FindFive(m_);
+    if (m_.gameOver != before) host_.RepaintMatchScreen();
 }
 
 void MatchEngine::FinishMove() {
@@ -87,28 +99,16 @@ void MatchEngine::PassTurn() {
 
 void MatchEngine::ComputerMove() {
     if (m_.TypeOnMove() <= 0 || m_.gameOver != 0) return;
-    const FieldChoice choice = ChooseField();
+    const FieldChoice choice = ChooseComputerMove(m_, random_);
     if (!choice.found) return;  // no empty field: a full board has already ended the match
     Field& f = m_.board[choice.x][choice.y];
     f.state = m_.playerOnMove;
     f.picture = SymbolVariant(m_.playerOnMove);
-    EvaluateFields(m_, host_);
+    Evaluate();
     m_.playerOnMove = m_.playerOnMove == 1 ? 2 : 1;
-    FindFive(m_, host_);
+    TestForFive();
     host_.RepaintMatchScreen();
     FinishMove();
-}
-
-FieldChoice MatchEngine::ChooseField() {
-    if (m_.TypeOnMove() != CpuMaster) {
-        EvaluateFields(m_, host_);
-        return ChooseComputerField(m_, random_);
-    }
-    // The search replaces the valuation; the first draw still chooses among equally good fields.
-    const std::vector<BoardPoint> best = SearchMasterMove(m_.board, m_.playerOnMove);
-    if (best.empty()) return {};
-    const BoardPoint p = best[std::size_t(random_.Next()) % best.size()];
-    return {true, p.x, p.y};
 }
 
 void MatchEngine::EndMatch() {

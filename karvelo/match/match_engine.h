@@ -2,7 +2,6 @@
 // The turn cycle of a match: start, human and computer moves, five in a row, end and score
 // exchange. Knows nothing of widgets; the window is reached through MatchHost.
 
-#include "karvelo/computer/computer_move.h"
 #include "karvelo/match/match_state.h"
 #include "karvelo/match/random_source.h"
 #include "karvelo/roster/player_record.h"
@@ -31,7 +30,8 @@ public:
 
 private:
     void ComputerMove();
-    FieldChoice ChooseField();
+    void Evaluate();
+    void TestForFive();
     void FinishMove();
     void EndDrawnMatch();
     void OfferNextMatch(const std::string& caption);

@@ -55,9 +55,6 @@ private:
     std::string damagedBytes_;
 };
 
-// The file's byte image of the used entries (clamps scores above 999 in the table).
-std::string SerializeRoster(Roster& roster);
-
 // The roster shipped with the program, used when data.dat is missing at start-up.
 Roster DefaultRoster();
 

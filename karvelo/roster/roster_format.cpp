@@ -201,11 +201,6 @@ void ClampStoredScores(Roster& roster) {
         roster.roster[i].score = std::min(roster.roster[i].score, maxStoredScore);
 }
 
-std::string SerializeRoster(Roster& roster) {
-    ClampStoredScores(roster);
-    return RosterBytes(roster);
-}
-
 std::string ReadBackProblem(const Roster& roster) {
     if (roster.rosterCount < 0 || roster.rosterCount > maxRosterEntries)
         return "počet hráčů " + std::to_string(roster.rosterCount) + " je mimo rozsah 0 až 10";

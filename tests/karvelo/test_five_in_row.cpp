@@ -2,7 +2,6 @@
 
 #include "karvelo/match/five_in_row.h"
 #include "karvelo/match/score_exchange.h"
-#include "support/fake_match_host.h"
 
 #include <QTest>
 
@@ -77,18 +76,15 @@ private slots:
         QFETCH(int, y0);
         MatchState m = FreshMatch();
         for (int k = 0; k < 5; ++k) Put(m, 2, {{x0 + k * dx, y0 + k * dy}});
-        test::FakeMatchHost host;
-        FindFive(m, host);
+        FindFive(m);
         QCOMPARE(m.gameOver, 1);
         for (int k = 0; k < 5; ++k) QCOMPARE(m.board[x0 + k * dx][y0 + k * dy].picture, 8);
-        QCOMPARE(host.calls, std::vector<std::string>{"repaint"});
     }
 
     void sixInARowWinsWhole() {
         MatchState m = FreshMatch();
         for (int x = 5; x <= 10; ++x) Put(m, 1, {{x, 10}});
-        test::FakeMatchHost host;
-        FindFive(m, host);
+        FindFive(m);
         QCOMPARE(m.gameOver, 1);
         for (int x = 5; x <= 10; ++x) QCOMPARE(m.board[x][10].picture, 7);
         QCOMPARE(m.board[11][10].picture, 0);
@@ -100,10 +96,8 @@ private slots:
         Put(m, 2, {{5, 1}});
         Put(m, 1, {{1, 5}, {2, 5}, {4, 5}, {5, 5}, {6, 5}});  // a gap at (3, 5)
         Put(m, 2, {{10, 10}, {11, 11}, {12, 12}, {13, 13}});
-        test::FakeMatchHost host;
-        FindFive(m, host);
+        FindFive(m);
         QCOMPARE(m.gameOver, 0);
-        QVERIFY(host.calls.empty());
     }
 
     void onlyTheFirstRunInScanOrderIsHighlighted() {
@@ -111,8 +105,7 @@ private slots:
         for (int k = 0; k < 5; ++k) Put(m, 1, {{4 + k, 8}});      // right, from (4, 8)
         for (int k = 0; k < 5; ++k) Put(m, 1, {{4, 9 + k}});      // down, from (4, 9)
         for (int k = 0; k < 5; ++k) Put(m, 2, {{2, 2 + k}});      // contestant 2, smaller x
-        test::FakeMatchHost host;
-        FindFive(m, host);
+        FindFive(m);
         QCOMPARE(m.board[2][2].picture, 8);
         QCOMPARE(m.board[4][8].picture, 1);
         QCOMPARE(m.board[4][9].picture, 1);

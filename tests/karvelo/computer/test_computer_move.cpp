@@ -272,8 +272,7 @@ private slots:
         QCOMPARE(t.Stones(), 2);  // and the novice replied
         QCOMPARE(t.m.playerOnMove, 1);
         Put(t.m, 1, {{8, 10}, {9, 10}, {11, 10}});
-        FakeMatchHost host;
-        EvaluateFields(t.m, host);
+        EvaluateFields(t.m);
         QCOMPARE(ValueAt(t.m, 10, 10), 26);
     }
 

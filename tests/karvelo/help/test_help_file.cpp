@@ -22,8 +22,14 @@ namespace {
 // The text of a block with links written back as "[n|text]", so one comparison checks spans and links.
 std::string Flatten(const HelpBlock& block) {
     std::string flat = block.kind == HelpBlock::Kind::ListItem ? "- " : "";
-    for (const auto& span : block.spans)
-        flat += span.link == noLink ? span.text : "[" + std::to_string(span.link) + "|" + span.text + "]";
+    // Appended piece by piece: gcc 12 warns falsely (-Wrestrict) on "[" + std::string&& at -O3.
+    for (const auto& span : block.spans) {
+        if (span.link == noLink) {
+            flat += span.text;
+        } else {
+            flat.append("[").append(std::to_string(span.link)).append("|").append(span.text).append("]");
+        }
+    }
     return flat;
 }
 

@@ -2,6 +2,7 @@
 // a load.
 
 #include "karvelo/roster/roster_file.h"
+#include "karvelo/roster/roster_format.h"
 #include "roster_test_files.h"
 
 #include <QTemporaryDir>
@@ -36,7 +37,7 @@ private slots:
         Roster r = MakeRoster({Entry("Alfa", 500, Human), Entry("Gama", 612, CpuAdvanced)});
         File().SaveRoster(r);
         QCOMPARE(ReadBytes(DataPath()), "Alfa      500x0\r\nGama      612x3\r\n#"s);
-        QCOMPARE(SerializeRoster(r), ReadBytes(DataPath()));
+        QCOMPARE(RosterBytes(r), ReadBytes(DataPath()));
     }
 
     void roundTrip_data() {
@@ -182,19 +183,19 @@ private slots:
     }
 
     void typeTexts() {
-        const char* shortTexts[] = {"HUM", "CPUnov", "CPUzač", "CPUpok"};
-        const char* longTexts[] = {"HUM", "CPU nováček", "CPU začátečník", "CPU pokročilý"};
-        for (int type = 0; type < 4; ++type) {
+        const char* shortTexts[] = {"HUM", "CPUnov", "CPUzač", "CPUpok", "CPUmis"};
+        const char* longTexts[] = {"HUM", "CPU nováček", "CPU začátečník", "CPU pokročilý", "CPU mistr"};
+        for (int type = 0; type < 5; ++type) {
             QCOMPARE(ShortTypeText(type), shortTexts[type]);
             QCOMPARE(LongTypeText(type), longTexts[type]);
         }
-        QVERIFY(!ShortTypeText(-1) && !ShortTypeText(4) && !LongTypeText(7));
+        QVERIFY(!ShortTypeText(-1) && !ShortTypeText(5) && !LongTypeText(7));
     }
 
     void shippedFileIsTheDefaultRoster() {
         const std::string shipped = ReadBytes(QStringLiteral(SHIPPED_ROSTER_FILE));
         Roster defaults = DefaultRoster();
-        QCOMPARE(SerializeRoster(defaults), shipped);
+        QCOMPARE(RosterBytes(defaults), shipped);
         const Roster r = LoadBytes(shipped);
         bool typeSeen[4] = {};
         for (int i = 0; i < r.rosterCount; ++i) {

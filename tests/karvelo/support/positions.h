@@ -3,7 +3,6 @@
 
 #include "karvelo/computer/field_evaluation.h"
 #include "karvelo/match/match_state.h"
-#include "support/fake_match_host.h"
 
 #include <initializer_list>
 #include <random>
@@ -35,8 +34,7 @@ inline std::int32_t ValueAt(const MatchState& m, int x, int y) { return m.board[
 
 // Evaluates a copy with the given contestant-2 type on move.
 inline MatchState Evaluated(MatchState m) {
-    FakeMatchHost host;
-    EvaluateFields(m, host);
+    EvaluateFields(m);
     return m;
 }
 
