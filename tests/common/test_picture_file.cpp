@@ -15,14 +15,15 @@ void WritePicture(const QString& path, int side, QColor colour) {
     if (!image.save(path, "BMP")) qFatal("cannot write %s", qPrintable(path));
 }
 
-}  // namespace
+} // namespace
 
 class PictureFileTest : public QObject {
     Q_OBJECT
 private slots:
     void twinNames() {
         QCOMPARE(picture_file::TwinPath("obr/Gothic/Pole.bmp"), QStringLiteral("obr/Gothic/Pole@2x.bmp"));
-        QCOMPARE(picture_file::TwinPath("obr/Gothic/Cisla/+++.bmp"), QStringLiteral("obr/Gothic/Cisla/+++@2x.bmp"));
+        QCOMPARE(picture_file::TwinPath("obr/Gothic/Cisla/+++.bmp"),
+                 QStringLiteral("obr/Gothic/Cisla/+++@2x.bmp"));
         QCOMPARE(picture_file::TwinPath("zarn3.bmp"), QStringLiteral("zarn3@2x.bmp"));
         QCOMPARE(picture_file::TwinPath("a.b/name"), QStringLiteral("a.b/name@2x"));
     }
@@ -42,7 +43,7 @@ private slots:
 
     void twinOnlyOnDenseScreensAndOnlyWhenSound_data() {
         QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("twinSide");  // 0: no twin; -1: a twin cut short
+        QTest::addColumn<int>("twinSide"); // 0: no twin; -1: a twin cut short
         QTest::addColumn<bool>("twinDrawn");
         QTest::newRow("ratio 1, sound twin") << 1.0 << 40 << false;
         QTest::newRow("ratio 1.5, sound twin") << 1.5 << 40 << true;
@@ -60,7 +61,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("Pole.bmp");
         WritePicture(path, 20, Qt::green);
-        if (twinSide != 0) WritePicture(dir.filePath("Pole@2x.bmp"), qAbs(twinSide) == 1 ? 40 : twinSide, Qt::blue);
+        if (twinSide != 0)
+            WritePicture(dir.filePath("Pole@2x.bmp"), qAbs(twinSide) == 1 ? 40 : twinSide, Qt::blue);
         if (twinSide == -1) QFile(dir.filePath("Pole@2x.bmp")).resize(600);
 
         const picture_file::Picture single = picture_file::Read(path);
@@ -86,7 +88,7 @@ private slots:
             QCOMPARE(twin.image.size(), single.image.size() * 2);
             ++pictures;
         }
-        QCOMPARE(pictures, 4 * 34 + 1 + 10);  // four themes, the title picture, the minefield tiles
+        QCOMPARE(pictures, 4 * 34 + 1 + 10); // four themes, the title picture, the minefield tiles
     }
 };
 

@@ -13,17 +13,22 @@ using karvelo::test::FormFixture;
 
 namespace {
 
-qreal Ratio() { return qApp->devicePixelRatio(); }
+qreal Ratio() {
+    return qApp->devicePixelRatio();
+}
 
 // The file the screen should show for a picture at this run's ratio.
 QImage Expected(const QString& path) {
-    const QString file = Ratio() > 1 ? QString(path).replace(QLatin1String(".bmp"), QLatin1String("@2x.bmp")) : path;
+    const QString file =
+        Ratio() > 1 ? QString(path).replace(QLatin1String(".bmp"), QLatin1String("@2x.bmp")) : path;
     const QImage image(QStringLiteral(SHIPPED_DATA_DIR "/") + file);
     if (image.isNull()) qFatal("cannot read the shipped %s", qPrintable(file));
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage Screen(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Screen(QWidget* widget) {
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // Empty when the logical rectangle of the screen shows the picture filled from the surface's
 // origin (device pixel (x, y) is picture pixel (x mod width, y mod height)); else the first mismatch.
@@ -43,7 +48,8 @@ void CopyShippedPictures(const QString& target) {
     while (files.hasNext()) {
         const QString relative = shipped.relativeFilePath(files.next());
         QDir(target).mkpath(QFileInfo(relative).path());
-        if (!QFile::copy(files.filePath(), target + QLatin1Char('/') + relative)) qFatal("cannot copy %s", qPrintable(relative));
+        if (!QFile::copy(files.filePath(), target + QLatin1Char('/') + relative))
+            qFatal("cannot copy %s", qPrintable(relative));
     }
 }
 
@@ -52,7 +58,7 @@ struct ShippedFixture : FormFixture {
     ShippedFixture() : FormFixture(karvelo::test::standardRoster, false) { CopyShippedPictures(dir.path()); }
 };
 
-}  // namespace
+} // namespace
 
 class HighDensityTest : public QObject {
     Q_OBJECT
@@ -65,14 +71,16 @@ private slots:
     void titlePictureAndFieldSize() {
         ShippedFixture f;
         TForm1& form = f.Start();
-        QCOMPARE(Mismatch(Screen(form.boardImage), QRect(0, 0, 480, 480), Expected("obr/karvelo.bmp")), QString());
-        QCOMPARE(form.matchState.cellWidth, 20);  // logical, whichever file was measured
+        QCOMPARE(Mismatch(Screen(form.boardImage), QRect(0, 0, 480, 480), Expected("obr/karvelo.bmp")),
+                 QString());
+        QCOMPARE(form.matchState.cellWidth, 20); // logical, whichever file was measured
         QCOMPARE(form.matchState.cellHeight, 20);
     }
 
     void everyThemesMatchScreen_data() {
         QTest::addColumn<int>("theme");
-        for (int t = 0; t < themeCount; ++t) QTest::newRow(themeNames[t]) << t;
+        for (int t = 0; t < themeCount; ++t)
+            QTest::newRow(themeNames[t]) << t;
     }
     void everyThemesMatchScreen() {
         QFETCH(int, theme);
@@ -101,17 +109,20 @@ private slots:
             QRect area;
             QString file;
         } expected[] = {
-            {{0, 0, 40, 40}, "LHroh.bmp"},      {{440, 0, 40, 40}, "PHroh.bmp"},   {{440, 440, 40, 40}, "PDroh.bmp"},
-            {{0, 440, 40, 40}, "LDroh.bmp"},    {{40, 0, 80, 40}, "Hbok.bmp"},     {{360, 0, 80, 40}, "Hbok.bmp"},
-            {{440, 40, 40, 400}, "Pbok.bmp"},   {{40, 440, 400, 40}, "Dbok.bmp"},  {{0, 40, 40, 400}, "Lbok.bmp"},
-            {{120, 0, 240, 40}, "infoa.bmp"},   {{40, 40, 20, 20}, "Pole.bmp"},    {{200, 200, 20, 20}, "Pole.bmp"},
-            {{60, 40, 20, 20}, "Kolo/znak1.bmp"}, {{80, 40, 20, 20}, "Kolo/znak0.bmp"},
+            {{0, 0, 40, 40}, "LHroh.bmp"},          {{440, 0, 40, 40}, "PHroh.bmp"},
+            {{440, 440, 40, 40}, "PDroh.bmp"},      {{0, 440, 40, 40}, "LDroh.bmp"},
+            {{40, 0, 80, 40}, "Hbok.bmp"},          {{360, 0, 80, 40}, "Hbok.bmp"},
+            {{440, 40, 40, 400}, "Pbok.bmp"},       {{40, 440, 400, 40}, "Dbok.bmp"},
+            {{0, 40, 40, 400}, "Lbok.bmp"},         {{120, 0, 240, 40}, "infoa.bmp"},
+            {{40, 40, 20, 20}, "Pole.bmp"},         {{200, 200, 20, 20}, "Pole.bmp"},
+            {{60, 40, 20, 20}, "Kolo/znak1.bmp"},   {{80, 40, 20, 20}, "Kolo/znak0.bmp"},
             {{420, 420, 20, 20}, "Znk1/znak3.bmp"}, {{120, 160, 20, 20}, "Cisla/7.bmp"},
             {{140, 160, 20, 20}, "Cisla/+++.bmp"},
         };
         for (const auto& e : expected)
             QVERIFY2(Mismatch(board, e.area, Expected(t + e.file)).isEmpty(), qPrintable(e.file));
-        QCOMPARE(Mismatch(Screen(form.turnImage), QRect(0, 0, 20, 20), Expected(t + "Znk1/znak0.bmp")), QString());
+        QCOMPARE(Mismatch(Screen(form.turnImage), QRect(0, 0, 20, 20), Expected(t + "Znk1/znak0.bmp")),
+                 QString());
     }
 
     // The 1x file is the required one: a twin that is missing, damaged or of the wrong size leaves
@@ -121,7 +132,8 @@ private slots:
         QFile::remove(f.dir.filePath("obr/Gothic/Pole@2x.bmp"));
         QFile(f.dir.filePath("obr/Gothic/Kolo/znak1@2x.bmp")).resize(600);
         QFile::remove(f.dir.filePath("obr/Gothic/Kriz/znak1@2x.bmp"));
-        QFile::copy(f.dir.filePath("obr/Gothic/Kriz/znak1.bmp"), f.dir.filePath("obr/Gothic/Kriz/znak1@2x.bmp"));
+        QFile::copy(f.dir.filePath("obr/Gothic/Kriz/znak1.bmp"),
+                    f.dir.filePath("obr/Gothic/Kriz/znak1@2x.bmp"));
         TForm1& form = f.Start();
         QVERIFY(f.boxes.shown.empty());
         for (int entry : {0, 1, 4}) {

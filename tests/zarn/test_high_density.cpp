@@ -14,13 +14,18 @@ using zarn::test::FormFixture;
 
 namespace {
 
-qreal Ratio() { return qApp->devicePixelRatio(); }
+qreal Ratio() {
+    return qApp->devicePixelRatio();
+}
 
-QString Shipped(const QString& name) { return QStringLiteral(SHIPPED_DATA_DIR "/") + name; }
+QString Shipped(const QString& name) {
+    return QStringLiteral(SHIPPED_DATA_DIR "/") + name;
+}
 
 // The file the screen should show for a tile at this run's ratio.
 QImage Expected(const QString& name) {
-    const QString file = Ratio() > 1 ? QString(name).replace(QLatin1String(".bmp"), QLatin1String("@2x.bmp")) : name;
+    const QString file =
+        Ratio() > 1 ? QString(name).replace(QLatin1String(".bmp"), QLatin1String("@2x.bmp")) : name;
     const QImage image(Shipped(file));
     if (image.isNull()) qFatal("cannot read the shipped %s", qPrintable(file));
     return image.convertToFormat(QImage::Format_RGB32);
@@ -29,7 +34,8 @@ QImage Expected(const QString& name) {
 // Empty when the field's place on the screen shows the tile pixel for pixel; else the first mismatch.
 QString Mismatch(const QImage& screen, int row, int column, const QImage& tile) {
     const int r = qRound(Ratio());
-    const int left = (kFieldOrigin + kFieldPitch * (column - 1)) * r, top = (kFieldOrigin + kFieldPitch * (row - 1)) * r;
+    const int left = (kFieldOrigin + kFieldPitch * (column - 1)) * r,
+              top = (kFieldOrigin + kFieldPitch * (row - 1)) * r;
     if (tile.size() != QSize(kFieldPitch, kFieldPitch) * r) return QStringLiteral("a tile of another size");
     for (int y = 0; y < tile.height(); ++y)
         for (int x = 0; x < tile.width(); ++x)
@@ -44,13 +50,14 @@ QImage Screen(const FormFixture& f) {
 
 // The fixture's working folder gets the shipped tiles and their twins in place of its test tiles.
 void UseShippedTiles() {
-    for (const QString& name : QDir(QStringLiteral(SHIPPED_DATA_DIR)).entryList({QStringLiteral("*.bmp")}, QDir::Files)) {
+    for (const QString& name :
+         QDir(QStringLiteral(SHIPPED_DATA_DIR)).entryList({QStringLiteral("*.bmp")}, QDir::Files)) {
         QFile::remove(name);
         if (!QFile::copy(Shipped(name), name)) qFatal("cannot copy %s", qPrintable(name));
     }
 }
 
-}  // namespace
+} // namespace
 
 class HighDensityTest : public QObject {
     Q_OBJECT
