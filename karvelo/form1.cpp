@@ -217,6 +217,9 @@ void TForm1::ApplyTheme(int index) {
 void TForm1::LoadThemeImages() { karvelo::LoadThemeImages(images, settings, devicePixelRatioF()); }
 
 void TForm1::PaintBoardFrame() {
+    // A match start paints both surfaces completely: the moment to follow a move to another screen.
+    boardImage->SetDeviceRatio(devicePixelRatioF());
+    turnImage->SetDeviceRatio(devicePixelRatioF());
     karvelo::PaintBoardFrame(boardImage->surface(), images);
     AttachToClient(boardImage);
     boardImage->Refresh();

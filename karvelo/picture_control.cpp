@@ -6,12 +6,18 @@
 
 namespace karvelo {
 
-PictureControl::PictureControl(int width, int height, qreal deviceRatio)
-    : surface_(qCeil(width * deviceRatio), qCeil(height * deviceRatio), QImage::Format_RGB32) {
-    surface_.setDevicePixelRatio(deviceRatio);
-    surface_.fill(Qt::black);
+PictureControl::PictureControl(int width, int height, qreal deviceRatio) : logicalSize_(width, height) {
+    SetDeviceRatio(deviceRatio);
     setFixedSize(width, height);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureControl::SetDeviceRatio(qreal deviceRatio) {
+    if (!surface_.isNull() && surface_.devicePixelRatio() == deviceRatio) return;
+    surface_ = QImage(qCeil(logicalSize_.width() * deviceRatio), qCeil(logicalSize_.height() * deviceRatio),
+                      QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(deviceRatio);
+    surface_.fill(Qt::black);
 }
 
 void PictureControl::paintEvent(QPaintEvent* event) {

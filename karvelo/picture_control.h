@@ -17,6 +17,10 @@ public:
     // painted on it and every press on the control is in logical pixels.
     PictureControl(int width, int height, qreal deviceRatio = 1.0);
 
+    // Re-allocates the surface for another device pixel ratio (the window moved to another screen);
+    // what was painted is gone, so only a caller about to paint everything calls it.
+    void SetDeviceRatio(qreal deviceRatio);
+
     QImage& surface() { return surface_; }
     const QImage& surface() const { return surface_; }
     // Shows what was painted on the surface since the last call.
@@ -31,6 +35,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    QSize logicalSize_;
     QImage surface_;
 };
 

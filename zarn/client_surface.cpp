@@ -37,7 +37,11 @@ void ClientSurface::DrawTile(QPoint topLeft, const QImage& tile) {
 
 void ClientSurface::Clear() {
     if (surface_.isNull()) return;
-    surface_.fill(Qt::transparent);
+    // A new field after a move to a screen of another density gets a surface of that density.
+    if (surface_.devicePixelRatio() != devicePixelRatioF())
+        surface_ = QImage();
+    else
+        surface_.fill(Qt::transparent);
     update();
 }
 

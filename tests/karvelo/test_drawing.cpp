@@ -2,6 +2,7 @@
 
 #include "karvelo/drawing.h"
 #include "karvelo/form1.h"
+#include "karvelo/picture_control.h"
 #include "support/form_fixture.h"
 
 #include <QLabel>
@@ -67,6 +68,21 @@ private slots:
         };
         QVERIFY(greys(31, 1, 59, 29));
         QVERIFY(greys(6, 33, 54, 57));
+    }
+
+    // The surfaces hold device pixels; a new ratio (another screen) gets a new surface, the same
+    // ratio keeps what was painted.
+    void surfaceFollowsTheDeviceRatio() {
+        PictureControl picture(480, 480, 2.0);
+        QCOMPARE(picture.surface().size(), QSize(960, 960));
+        QCOMPARE(picture.surface().devicePixelRatio(), 2.0);
+        picture.surface().fill(Qt::green);
+        picture.SetDeviceRatio(2.0);
+        QCOMPARE(QColor(picture.surface().pixel(959, 959)), QColor(Qt::green));
+        picture.SetDeviceRatio(1.5);
+        QCOMPARE(picture.surface().size(), QSize(720, 720));
+        QCOMPARE(picture.surface().devicePixelRatio(), 1.5);
+        QCOMPARE(picture.size(), QSize(480, 480));
     }
 
     void frameAndPanelStrip() {
