@@ -27,8 +27,9 @@ Roster DefaultRoster() {
     Add(r, "V\xECra", Human);                 // Věra
     Add(r, "Rob\xF9tek", CpuNovice);          // Robůtek
     Add(r, "Po\xE8\xEDta\xE8", CpuBeginner);  // Počítač
-    Add(r, "Mistr", CpuAdvanced);
+    Add(r, "Profesor", CpuAdvanced);
     Add(r, "\x8Aimon", CpuAdvanced);          // Šimon
+    Add(r, "Mistr", CpuMaster);
     return r;
 }
 

@@ -48,7 +48,7 @@ void TForm1::BuildPlayerEditorPage() {
     Place(E0, 220, 40, 60);
     QComboBox* types = CB[5];
     types->clear();
-    for (std::int32_t type = Human; type <= CpuAdvanced; ++type) types->addItem(QString::fromUtf8(LongTypeText(type)));
+    for (std::int32_t type = Human; type <= CpuMaster; ++type) types->addItem(QString::fromUtf8(LongTypeText(type)));
     types->setEditable(false);
     types->setCurrentIndex(0);
     // Wider than 80 only as far as "CPU začátečník" needs, so that no type shows cut off.

@@ -95,7 +95,7 @@ StorableName CheckStorableName(std::string_view utf8) {
 }
 
 RosterEdit CreatePlayer(Roster& roster, int type, std::string_view utf8Name) {
-    if (type < Human || type > CpuAdvanced) return Refused("Musíte zvolit typ hráče!");
+    if (type < Human || type > CpuMaster) return Refused("Musíte zvolit typ hráče!");
     if (roster.rosterCount >= maxRosterEntries) return Refused("Nelze vytvořit více jak 10 hráčů!");
     if (NameCharacters(utf8Name) > maxNameLength)
         return Refused("Jméno je příliš dlouhé\nMaximálně 8 znaků!");

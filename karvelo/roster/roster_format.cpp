@@ -45,7 +45,7 @@ std::string LineText(int lineIndex) {
 //   first one and the rest of the nine columns is ignored);
 //   any run of spaces (the longer run after a rename included);
 //   three score columns without a line end (converted like atoi, see ScoreValue);
-//   "x"; one decimal digit, its value the type (a digit outside 0..3 loads as that code);
+//   "x"; one decimal digit, its value the type (a digit outside 0..4 loads as that code);
 //   CR LF.
 // Anything else is damage: the reader would otherwise take bytes of the next line for this one.
 struct LineReading {

@@ -25,8 +25,10 @@ install_into() {
 expected_files() {
     {
         echo games/karvelo
+        echo games/pbrain-karvelo
         echo games/zarn
         echo lib/games/karvelo/karvelo
+        echo lib/games/karvelo/pbrain-karvelo
         echo lib/games/zarn/zarn
         # Every shipped data file belongs to exactly one game: the tiles (with their @2x twins) to
         # Zarn, the rest to Karvelo.
@@ -46,6 +48,7 @@ expected_files() {
         echo "share/doc/$PACKAGE_NAME/copyright"
         echo "share/doc/$PACKAGE_NAME/changelog.gz"
         echo share/man/man6/karvelo.6.gz
+        echo share/man/man6/pbrain-karvelo.6.gz
         echo share/man/man6/zarn.6.gz
     } | LC_ALL=C sort
 }

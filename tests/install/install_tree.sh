@@ -13,6 +13,9 @@ for game in karvelo zarn; do
     [[ -x $root/usr/lib/games/$game/$game ]] || fail "/usr/lib/games/$game/$game is not executable"
     sh -n "$root/usr/games/$game" || fail "the $game launcher is not a valid shell script"
 done
+# The gomoku engine answers through its link on the PATH.
+[[ $(printf 'START 20\r\nBEGIN\r\nEND\r\n' | "$root/usr/games/pbrain-karvelo" --level 1) == $'OK\n9,9' ]] ||
+    fail "/usr/games/pbrain-karvelo does not play"
 # The shipped files are the source tree's, byte for byte.
 for f in data.dat NAPOVEDA.HLP obr/karvelo.bmp obr/karvelo@2x.bmp obr/Ocean/Pole.bmp obr/Ocean/Pole@2x.bmp; do
     cmp -s "$SOURCE_DIR/data/$f" "$root/usr/share/games/karvelo/$f" || fail "share/games/karvelo/$f differs from data/$f"
@@ -61,6 +64,8 @@ for game in karvelo zarn; do
     [[ -x $work/user$home/.local/bin/$game ]] || fail "~/.local/bin/$game missing"
     [[ ! -e $work/user$home/.local/games ]] || fail "~/.local/games should not exist"
 done
+[[ $(readlink "$work/user$home/.local/bin/pbrain-karvelo") == ../lib/games/karvelo/pbrain-karvelo ]] ||
+    fail "~/.local/bin/pbrain-karvelo is not a link to the engine"
 grep -qx "Exec=$home/.local/bin/karvelo" "$work/user$home/.local/share/applications/$KARVELO_ID.desktop" ||
     fail "the menu entry of a ~/.local install does not start ~/.local/bin/karvelo"
 echo "install tree: ok"

@@ -35,6 +35,9 @@ dpkg-deb -c "$deb" | awk '
     END { exit bad }' || fail "owners or modes in the package"
 
 dpkg-deb -x "$deb" "$work/tree"
+file "$work/tree/usr/lib/games/karvelo/pbrain-karvelo" | grep -q ", stripped" || fail "pbrain-karvelo is not stripped"
+[[ $(readlink "$work/tree/usr/games/pbrain-karvelo") == ../lib/games/karvelo/pbrain-karvelo ]] ||
+    fail "/usr/games/pbrain-karvelo is not a relative link to the engine"
 for game in karvelo zarn; do
     file "$work/tree/usr/lib/games/$game/$game" | grep -q ", stripped" || fail "$game is not stripped"
     grep -qx "Exec=/usr/games/$game" "$work/tree/usr/share/applications/"*".$game.desktop" ||

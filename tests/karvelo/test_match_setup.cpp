@@ -123,6 +123,27 @@ private slots:
         QCOMPARE(f.boxes.shown.size(), size_t(3));
     }
 
+    // CPU mistr is shown and played as type 4; a damaged file's code 5 to 9 shows no text, keeps the
+    // label's previous one and still counts as a computer.
+    void masterAndDamagedTypes() {
+        FormFixture f("Alfa      500x0\r\nMistr     640x4\r\nOmega     100x7\r\n#");
+        TForm1& form = f.Start();
+        form.Hrat1->trigger();
+        QCOMPARE(form.L[21]->text(), QStringLiteral("CPUmis"));
+        Choose(form.CB[1], 2, form, &TForm1::CB1Change);
+        QCOMPARE(form.L[17]->text(), QStringLiteral("100"));
+        QCOMPARE(form.L[18]->text(), QStringLiteral("HUM"));  // Alfa's, shown before
+        form.B[0]->click();  // two computers: answered No
+        QCOMPARE(f.boxes.LastCaption(), QStringLiteral("Hra dvou PC"));
+        QCOMPARE(form.matchState.matchRunning, 0);
+
+        Choose(form.CB[1], 0, form, &TForm1::CB1Change);
+        form.B[0]->click();
+        QCOMPARE(f.boxes.shown.size(), size_t(1));
+        QCOMPARE(form.matchState.matchRunning, 1);
+        QCOMPARE(form.matchState.contestantType2, int(CpuMaster));
+    }
+
     void unusedEntriesCannotPlay() {
         FormFixture f("Alfa      500x0\r\n#");
         TForm1& form = f.Start();

@@ -147,10 +147,11 @@ private slots:
         QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Beta", "Gama", "Delta"}));
         QCOMPARE(e.Highlighted(), -1);
         QVERIFY(e.DetailsHidden());
-        QCOMPARE(form.CB[5]->count(), 4);
+        QCOMPARE(form.CB[5]->count(), 5);
         QCOMPARE(form.CB[5]->itemText(1), QStringLiteral("CPU nováček"));
         QCOMPARE(form.CB[5]->itemText(2), QStringLiteral("CPU začátečník"));
         QCOMPARE(form.CB[5]->itemText(3), QStringLiteral("CPU pokročilý"));
+        QCOMPARE(form.CB[5]->itemText(4), QStringLiteral("CPU mistr"));
         QCOMPARE(form.CB[5]->currentIndex(), 0);
         QVERIFY(!form.CB[5]->isEditable());
         // At least its 80 pixels, and as wide as its longest type needs.
@@ -208,7 +209,7 @@ private slots:
 
     void detailsFollowTheHighlight() {
         Editor e("Alfa      500x0\r\nBeta      620x1\r\nGama      480x2\r\n"
-                 "Delta     710x3\r\nOmega     100x7\r\n#");
+                 "Delta     710x3\r\nOmega     100x7\r\nMistr     900x4\r\n#");
         TForm1& form = e.form;
         e.ClickEntry(3);
         QCOMPARE(e.Highlighted(), 3);
@@ -225,7 +226,10 @@ private slots:
         QCOMPARE(form.E1->text(), QStringLiteral("Gama"));
         e.ClickEntry(1);
         QCOMPARE(form.L[8]->text(), QStringLiteral("CPUnov"));
-        // A type code without a text leaves the type shown before.
+        e.ClickEntry(5);
+        QCOMPARE(form.L[8]->text(), QStringLiteral("CPUmis"));
+        // A type code without a text (a damaged file's 5 to 9) leaves the type shown before.
+        e.ClickEntry(1);
         e.ClickEntry(4);
         QCOMPARE(form.L[6]->text(), QStringLiteral("100"));
         QCOMPARE(form.L[8]->text(), QStringLiteral("CPUnov"));
@@ -282,6 +286,15 @@ private slots:
         e.Press(2);
         QVERIFY(e.File().endsWith("Jm\xe9no     500x0\r\nRobot     500x2\r\n#"));
         QCOMPARE(form.CB[5]->currentIndex(), 0);
+
+        // The last item of the list, CPU mistr, is stored as 4.
+        e.Type(form.E0, "Mistr");
+        QTest::keyClick(form.CB[5], Qt::Key_End);
+        QCOMPARE(form.CB[5]->currentText(), QStringLiteral("CPU mistr"));
+        e.Press(2);
+        QVERIFY(e.File().endsWith("Robot     500x2\r\nMistr     500x4\r\n#"));
+        e.ClickEntry(6);
+        QCOMPARE(form.L[8]->text(), QStringLiteral("CPUmis"));
         QVERIFY(e.fixture.boxes.shown.empty());
     }
 

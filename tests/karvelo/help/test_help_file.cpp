@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include "karvelo/help/help_file.h"
+#include "karvelo/roster/player_record.h"
 
 using karvelo::help::HelpBlock;
 using karvelo::help::HelpError;
@@ -220,6 +221,19 @@ private slots:
                 if (reached.insert(target).second) pending.push_back(target);
         }
         QCOMPARE(reached.size(), file.Topics().size());
+    }
+
+    // Every player type, by the texts the pages show, is described in the topic of computer players.
+    void shippedHelpNamesEveryType() {
+        const auto loaded = LoadHelpFile(SHIPPED_HELP_FILE);
+        const HelpTopic* computers = loaded.file.FindTopic(6);
+        QVERIFY(computers != nullptr);
+        std::string text;
+        for (const auto& block : computers->blocks) text += Flatten(block) + "\n";
+        for (std::int32_t type = karvelo::CpuNovice; karvelo::LongTypeText(type); ++type) {
+            QVERIFY2(text.find(karvelo::LongTypeText(type)) != std::string::npos, karvelo::LongTypeText(type));
+            QVERIFY2(text.find(karvelo::ShortTypeText(type)) != std::string::npos, karvelo::ShortTypeText(type));
+        }
     }
 };
 

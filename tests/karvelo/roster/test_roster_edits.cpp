@@ -167,12 +167,24 @@ private slots:
                                     Entry("e", 3, 0), Entry("f", 1, 0), Entry("g", 5, 0)});
         SortPlayersByScore(scores);
         QCOMPARE(Names(scores), "b,d,g,e,a,c,f"s);
-        Roster types = MakeRoster({Entry("P3a", 1, CpuAdvanced), Entry("H1", 2, Human), Entry("N1", 3, CpuNovice),
-                                   Entry("P3b", 4, CpuAdvanced), Entry("H2", 5, Human), Entry("B2", 6, CpuBeginner),
-                                   Entry("N2", 7, CpuNovice), Entry("H3", 8, Human)});
+        Roster types = MakeRoster({Entry("M4", 9, CpuMaster), Entry("P3a", 1, CpuAdvanced), Entry("H1", 2, Human),
+                                   Entry("N1", 3, CpuNovice), Entry("P3b", 4, CpuAdvanced), Entry("H2", 5, Human),
+                                   Entry("B2", 6, CpuBeginner), Entry("N2", 7, CpuNovice), Entry("H3", 8, Human)});
         SortPlayersByType(types);
-        QCOMPARE(Names(types), "H1,H2,H3,N1,N2,B2,P3a,P3b"s);
+        QCOMPARE(Names(types), "H1,H2,H3,N1,N2,B2,P3a,P3b,M4"s);
         QCOMPARE(types.roster[7].score, 4);  // whole records move
+    }
+
+    // The editor's type list has five items; a position outside it creates nobody.
+    void createTakesEveryTypeOfTheList() {
+        Roster r;
+        for (int type = Human; type <= CpuMaster; ++type)
+            QVERIFY(CreatePlayer(r, type, "Hrac" + std::to_string(type)).changed);
+        for (int type = Human; type <= CpuMaster; ++type) QCOMPARE(r.roster[type].type, type);
+        QCOMPARE(RosterBytes(r).substr(4 * 17, 17), "Hrac4     500x4\r\n"s);
+        for (int type : {-1, 5, 9})
+            QCOMPARE(CreatePlayer(r, type, "Zbytek").refusal, "Musíte zvolit typ hráče!"s);
+        QCOMPARE(r.rosterCount, 5);
     }
 };
 

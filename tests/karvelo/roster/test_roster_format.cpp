@@ -34,9 +34,10 @@ class RosterFormatTest : public QObject {
 
 private slots:
     void writesTheDocumentedLayout() {
-        Roster r = MakeRoster({Entry("Alfa", 500, Human), Entry("Gama", 612, CpuAdvanced)});
+        Roster r = MakeRoster(
+            {Entry("Alfa", 500, Human), Entry("Gama", 612, CpuAdvanced), Entry("Mistr", 80, CpuMaster)});
         File().SaveRoster(r);
-        QCOMPARE(ReadBytes(DataPath()), "Alfa      500x0\r\nGama      612x3\r\n#"s);
+        QCOMPARE(ReadBytes(DataPath()), "Alfa      500x0\r\nGama      612x3\r\nMistr     080x4\r\n#"s);
         QCOMPARE(RosterBytes(r), ReadBytes(DataPath()));
     }
 
@@ -45,10 +46,11 @@ private slots:
         QTest::newRow("empty") << Roster{};
         QTest::newRow("every type and score edge")
             << MakeRoster({Entry("Alfa", 0, Human), Entry("Beta", 999, CpuNovice),
-                           Entry("Gama", 7, CpuBeginner), Entry("Abcdefgh", 50, CpuAdvanced)});
+                           Entry("Gama", 7, CpuBeginner), Entry("Abcdefgh", 50, CpuAdvanced),
+                           Entry("Mistr", 500, CpuMaster)});
         Roster full;
         for (int i = 0; i < maxRosterEntries; ++i)
-            SetEntry(full, i, ("Hrac" + std::to_string(i)).c_str(), 100 + i, i % 4);
+            SetEntry(full, i, ("Hrac" + std::to_string(i)).c_str(), 100 + i, i % 5);
         full.rosterCount = maxRosterEntries;
         QTest::newRow("ten entries") << full;
         QTest::newRow("code page 1250 bytes")
@@ -153,8 +155,10 @@ private slots:
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<int>("score");
         QTest::addColumn<int>("type");
-        QTest::newRow("type digit beyond 3")
+        QTest::newRow("type digit beyond 4")
             << QByteArray("Alfa      500x7\r\n") << QByteArray("Alfa") << 500 << 7;
+        QTest::newRow("type digit 9")
+            << QByteArray("Alfa      500x9\r\n") << QByteArray("Alfa") << 500 << 9;
         QTest::newRow("score stops at a letter")
             << QByteArray("Alfa      5a3x1\r\n") << QByteArray("Alfa") << 5 << 1;
         QTest::newRow("score without digits")
@@ -189,7 +193,8 @@ private slots:
             QCOMPARE(ShortTypeText(type), shortTexts[type]);
             QCOMPARE(LongTypeText(type), longTexts[type]);
         }
-        QVERIFY(!ShortTypeText(-1) && !ShortTypeText(5) && !LongTypeText(7));
+        // The codes a damaged data.dat can still carry (digits 5 to 9) have no text.
+        QVERIFY(!ShortTypeText(-1) && !ShortTypeText(5) && !LongTypeText(5) && !LongTypeText(9));
     }
 
     void shippedFileIsTheDefaultRoster() {
@@ -197,13 +202,13 @@ private slots:
         Roster defaults = DefaultRoster();
         QCOMPARE(RosterBytes(defaults), shipped);
         const Roster r = LoadBytes(shipped);
-        bool typeSeen[4] = {};
+        bool typeSeen[5] = {};  // every type, CPU mistr included, has a player
         for (int i = 0; i < r.rosterCount; ++i) {
             QVERIFY(r.roster[i].nameLength >= 1 && r.roster[i].nameLength <= maxNameLength);
             QCOMPARE(r.roster[i].score, initialScore);
             typeSeen[r.roster[i].type] = true;
         }
-        QVERIFY(typeSeen[0] && typeSeen[1] && typeSeen[2] && typeSeen[3]);
+        QVERIFY(typeSeen[0] && typeSeen[1] && typeSeen[2] && typeSeen[3] && typeSeen[4]);
         QCOMPARE(r.rosterNames, defaults.rosterNames);
     }
 };

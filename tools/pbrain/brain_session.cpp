@@ -1,0 +1,181 @@
+#include "tools/pbrain/brain_session.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <optional>
+
+namespace karvelo::pbrain {
+
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string Upper(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return char(std::toupper(c)); });
+    return out;
+}
+
+std::optional<int> Number(std::string_view s) {
+    s = Trim(s);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || error != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return value;
+}
+
+// "a,b,c" split at the commas, each part trimmed.
+std::vector<std::string_view> Fields(std::string_view s) {
+    std::vector<std::string_view> parts;
+    for (;;) {
+        const std::size_t comma = s.find(',');
+        parts.push_back(Trim(s.substr(0, comma)));
+        if (comma == std::string_view::npos) return parts;
+        s.remove_prefix(comma + 1);
+    }
+}
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+std::optional<Point> ParsePoint(std::string_view a, std::string_view b) {
+    const std::optional<int> x = Number(a), y = Number(b);
+    if (!x || !y) return std::nullopt;
+    return Point{*x, *y};
+}
+
+std::string Text(Point p) {
+    return std::to_string(p.x) + "," + std::to_string(p.y);
+}
+
+std::vector<std::string> Answer(std::string line) {
+    return {std::move(line)};
+}
+
+// A field named by TURN, TAKEBACK or a BOARD line: its problem, or empty.
+std::string FieldProblem(const BrainGame& game, std::optional<Point> p, bool mustBeEmpty) {
+    if (!p) return "ERROR expected x,y";
+    if (!BrainGame::OnBoard(p->x, p->y)) return "ERROR field " + Text(*p) + " is outside the board 0..19";
+    if (mustBeEmpty && !game.IsEmpty(p->x, p->y)) return "ERROR field " + Text(*p) + " is occupied";
+    if (!mustBeEmpty && game.IsEmpty(p->x, p->y)) return "ERROR field " + Text(*p) + " is empty";
+    return {};
+}
+
+} // namespace
+
+BrainSession::BrainSession(BrainGame& game, std::string version)
+    : game_(game), version_(std::move(version)) {}
+
+std::vector<std::string> BrainSession::Handle(std::string_view line) {
+    line = Trim(line);
+    if (ended_ || line.empty()) return {};
+    const std::size_t space = line.find_first_of(" \t");
+    const std::string word = Upper(line.substr(0, space));
+    const std::string_view argument =
+        space == std::string_view::npos ? std::string_view() : Trim(line.substr(space));
+    if (inBoard_ && word != "DONE" && word != "END") return BoardLine(line);
+    return Command(word, argument);
+}
+
+std::vector<std::string> BrainSession::Command(std::string_view word, std::string_view argument) {
+    if (word == "START") {
+        const std::optional<int> size = Number(argument);
+        if (!size || *size != boardSize) return Answer("ERROR only the board size 20 is supported");
+        game_.Clear();
+        return Answer("OK");
+    }
+    if (word == "RECTSTART") {
+        const std::vector<std::string_view> f = Fields(argument);
+        if (f.size() != 2 || Number(f[0]) != boardSize || Number(f[1]) != boardSize)
+            return Answer("ERROR only the board size 20 is supported");
+        game_.Clear();
+        return Answer("OK");
+    }
+    if (word == "RESTART") {
+        game_.Clear();
+        return Answer("OK");
+    }
+    if (word == "BEGIN") return OwnMove();
+    if (word == "TURN") {
+        const std::vector<std::string_view> f = Fields(argument);
+        const std::optional<Point> p = f.size() == 2 ? ParsePoint(f[0], f[1]) : std::nullopt;
+        if (std::string problem = FieldProblem(game_, p, true); !problem.empty()) return Answer(problem);
+        game_.Place(p->x, p->y, Stone::opponent);
+        return OwnMove();
+    }
+    if (word == "BOARD") {
+        game_.Clear();
+        inBoard_ = true;
+        return {};
+    }
+    if (word == "DONE") {
+        if (!inBoard_) return Answer("ERROR DONE without BOARD");
+        inBoard_ = false;
+        return OwnMove();
+    }
+    if (word == "TAKEBACK") {
+        const std::vector<std::string_view> f = Fields(argument);
+        const std::optional<Point> p = f.size() == 2 ? ParsePoint(f[0], f[1]) : std::nullopt;
+        if (std::string problem = FieldProblem(game_, p, false); !problem.empty()) return Answer(problem);
+        game_.Remove(p->x, p->y);
+        return Answer("OK");
+    }
+    if (word == "INFO") return Info(argument);
+    if (word == "ABOUT") return Answer(About());
+    if (word == "END") {
+        ended_ = true;
+        return {};
+    }
+    return Answer("UNKNOWN command " + std::string(word));
+}
+
+std::vector<std::string> BrainSession::BoardLine(std::string_view line) {
+    const std::vector<std::string_view> f = Fields(line);
+    if (f.size() != 3) return Answer("ERROR expected x,y,who or DONE");
+    const std::optional<Point> p = ParsePoint(f[0], f[1]);
+    const std::optional<int> who = Number(f[2]);
+    if (!who || *who < 1 || *who > 3) return Answer("ERROR who must be 1, 2 or 3");
+    if (std::string problem = FieldProblem(game_, p, true); !problem.empty()) return Answer(problem);
+    // 3 marks a stone of the continuous game's winning line; it is the opponent's to us.
+    game_.Place(p->x, p->y, *who == 1 ? Stone::own : Stone::opponent);
+    return {};
+}
+
+std::vector<std::string> BrainSession::Info(std::string_view argument) {
+    const std::size_t space = argument.find_first_of(" \t");
+    const std::string key = Upper(argument.substr(0, space));
+    const std::string_view value =
+        space == std::string_view::npos ? std::string_view() : Trim(argument.substr(space));
+    // Time and memory limits need no answer: a move is bounded by its amount of work, not by time.
+    // Unknown keys are ignored, as the protocol asks.
+    if (key == "RULE") {
+        const std::optional<int> rule = Number(value);
+        if (rule != 0) return Answer("ERROR only the freestyle rule 0 (five or more wins) is supported");
+    }
+    return {};
+}
+
+std::vector<std::string> BrainSession::OwnMove() {
+    const FieldChoice move = game_.PlayOwnMove();
+    if (!move.found) return Answer("ERROR the board is full");
+    return Answer(Text({move.x, move.y}));
+}
+
+std::string BrainSession::About() const {
+    return "name=\"pbrain-karvelo\", version=\"" + version_ + " level " + std::to_string(game_.level()) +
+           "\", author=\"Vyvojovy tym Karvela\", country=\"CZ\"";
+}
+
+} // namespace karvelo::pbrain
