@@ -155,7 +155,7 @@ void TForm1::FieldButtonClick(QPushButton* sender) {
 }
 
 void TForm1::PaintTile(std::int32_t row, std::int32_t column, const std::string& tileFile) {
-    const QImage tile = LoadTile(tileFile);
+    const QImage tile = LoadTile(tileFile, client_->devicePixelRatioF());
     FieldButton* button = buttons[row][column];
     keyboard_->BeforeUncovering(*button);
     button->hide();
