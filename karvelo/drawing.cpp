@@ -1,12 +1,19 @@
 #include "karvelo/drawing.h"
 
+#include "common/picture_file.h"
+
 #include <QPainter>
 
 namespace karvelo {
 
 void FillBoardRect(QPainter& painter, const QImage& pattern, int left, int top, int right, int bottom) {
     if (pattern.isNull() || right <= left || bottom <= top) return;
-    const int w = pattern.width(), h = pattern.height();
+    // Positions are logical pixels; a twin picture covers the same logical size as its 1x file.
+    const QSize size = picture_file::LogicalSize(pattern);
+    const int w = size.width(), h = size.height();
+    // Between ratios 1 and 2 the twins are scaled down: smoothly, not by dropping pixels.
+    if (pattern.devicePixelRatio() != painter.device()->devicePixelRatio())
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // A pattern that fits the rectangle exactly and sits on its grid is one plain copy; that is
     // every field of the board, so a repaint stays cheap.
     if (left % w == 0 && top % h == 0 && right - left == w && bottom - top == h) {

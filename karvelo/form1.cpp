@@ -1,5 +1,6 @@
 #include "karvelo/form1.h"
 
+#include "common/picture_file.h"
 #include "common/spoken_focus.h"
 #include "karvelo/application.h"
 #include "karvelo/board_accessibility.h"
@@ -30,21 +31,21 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     BuildWindow();                  // 1
     LoadRosterAtStartup();          // 2; the generator (3) is seeded by whoever hands it in
     ApplyTheme(0);                  // 4-7: the images exist empty, the settings hold their start values
-    karvelo::LoadThemeImages(images, settings);  // 8
+    karvelo::LoadThemeImages(images, settings, devicePixelRatioF());  // 8
     // Keyboard play and the screen reader's view of the board, in place before a reader can ask
     // about the pictures; a key press plays as a mouse press would.
     InstallBoardAccessibility();
-    boardImage = new PictureControl(480, 480);  // 9
+    boardImage = new PictureControl(480, 480, devicePixelRatioF());  // 9
     boardKeys_ = new BoardKeyboard(*boardImage, matchState, Guarded([this](int x, int y) {
         BoardMouseDown(Qt::LeftButton, Qt::NoModifier, x, y);
     }));
     boardReader_ = new BoardAccessibility(*boardImage, matchState, roster, *boardKeys_);
-    turnImage = new PictureControl(20, 20);
+    turnImage = new PictureControl(20, 20, devicePixelRatioF());
     boardImage->setObjectName(QStringLiteral("boardImage"));
     turnImage->setObjectName(QStringLiteral("turnImage"));
     turnImage->setAccessibleName(QStringLiteral("Symbol hráče na tahu"));
-    matchState.cellWidth = images.fieldBitmaps[0].width();  // 10
-    matchState.cellHeight = images.fieldBitmaps[0].height();
+    matchState.cellWidth = picture_file::LogicalSize(images.fieldBitmaps[0]).width();  // 10, a twin's too
+    matchState.cellHeight = picture_file::LogicalSize(images.fieldBitmaps[0]).height();
     FillBoardRect(boardImage->surface(), images.frameBitmaps[9], 0, 0, 480, 480);  // 11
     Place(boardImage, 0, 0);  // 12
     CreateRuntimeControls();  // 13
@@ -237,9 +238,12 @@ void TForm1::ApplyTheme(int index) {
     client->setPalette(palette);
 }
 
-void TForm1::LoadThemeImages() { karvelo::LoadThemeImages(images, settings); }
+void TForm1::LoadThemeImages() { karvelo::LoadThemeImages(images, settings, devicePixelRatioF()); }
 
 void TForm1::PaintBoardFrame() {
+    // A match start paints both surfaces completely: the moment to follow a move to another screen.
+    boardImage->SetDeviceRatio(devicePixelRatioF());
+    turnImage->SetDeviceRatio(devicePixelRatioF());
     karvelo::PaintBoardFrame(boardImage->surface(), images);
     AttachToClient(boardImage);
     boardImage->Refresh();

@@ -13,7 +13,13 @@ class PictureControl final : public QWidget {
     Q_OBJECT  // its class name lets the accessibility factory recognise it
 
 public:
-    PictureControl(int width, int height);
+    // The surface holds width x height logical pixels in device pixels of `deviceRatio`; everything
+    // painted on it and every press on the control is in logical pixels.
+    PictureControl(int width, int height, qreal deviceRatio = 1.0);
+
+    // Re-allocates the surface for another device pixel ratio (the window moved to another screen);
+    // what was painted is gone, so only a caller about to paint everything calls it.
+    void SetDeviceRatio(qreal deviceRatio);
 
     QImage& surface() { return surface_; }
     const QImage& surface() const { return surface_; }
@@ -29,6 +35,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    QSize logicalSize_;
     QImage surface_;
 };
 

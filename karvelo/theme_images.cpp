@@ -1,51 +1,43 @@
 #include "karvelo/theme_images.h"
 
-#include "common/bitmap_check.h"
-
-#include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
+#include "common/picture_file.h"
 
 namespace karvelo {
 
 namespace {
 
-// A picture file is a few kilobytes; anything this large is not one of ours.
-constexpr qint64 maxBitmapBytes = 64 * 1024 * 1024;
-
 [[noreturn]] void Refuse(const QString& file, const QString& why) {
     throw ImageLoadError(QStringLiteral("Nelze načíst obrázek „%1“: %2.").arg(file, why).toStdString());
 }
 
-// Throws ImageLoadError naming the file when it is missing, unreadable or damaged. The bytes are
-// checked and decoded from one read, so what was checked is what is drawn.
-QImage LoadBitmap(const std::string& path) {
+// Throws ImageLoadError naming the file when it is missing, unreadable or damaged; on a dense
+// screen returns the file's twin instead when that one is sound.
+QImage LoadPicture(const std::string& path, qreal deviceRatio) {
+    using picture_file::Failure;
     const QString file = QString::fromStdString(path);
-    const QFileInfo info(file);
-    if (!info.exists()) Refuse(file, QStringLiteral("soubor neexistuje"));
-    if (!info.isFile()) Refuse(file, QStringLiteral("není to obyčejný soubor"));  // a pipe would block
-    if (info.size() > maxBitmapBytes) Refuse(file, QStringLiteral("soubor je příliš velký"));
-    QFile stream(file);
-    if (!stream.open(QIODevice::ReadOnly)) Refuse(file, stream.errorString());
-    QByteArray bytes = stream.readAll();
-    if (stream.error() != QFileDevice::NoError) Refuse(file, stream.errorString());
-
-    const std::string problem =
-        bitmap_check::BitmapProblem(std::string_view(bytes.constData(), bytes.size()));
-    if (!problem.empty())
-        Refuse(file, QStringLiteral("soubor je poškozený (%1)").arg(QString::fromStdString(problem)));
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer, "bmp");
-    QImage image = reader.read();
-    if (image.isNull()) Refuse(file, QStringLiteral("soubor je poškozený (%1)").arg(reader.errorString()));
+    const picture_file::Picture picture = picture_file::Read(file);
+    switch (picture.failure) {
+    case Failure::none:
+        break;
+    case Failure::missing:
+        Refuse(file, QStringLiteral("soubor neexistuje"));
+    case Failure::notAFile:
+        Refuse(file, QStringLiteral("není to obyčejný soubor"));
+    case Failure::tooLarge:
+        Refuse(file, QStringLiteral("soubor je příliš velký"));
+    case Failure::unreadable:
+        Refuse(file, picture.detail);
+    case Failure::damaged:
+        Refuse(file, QStringLiteral("soubor je poškozený (%1)").arg(picture.detail));
+    }
     // One pixel format for everything drawn, so fills never convert on the fly.
-    return image.convertToFormat(QImage::Format_RGB32);
+    return picture_file::WithTwin(picture.image, file, deviceRatio).convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
 
-void LoadThemeImages(ThemeImages& images, const Settings& s) {
+void LoadThemeImages(ThemeImages& images, const Settings& s, qreal deviceRatio) {
+    auto LoadBitmap = [deviceRatio](const std::string& path) { return LoadPicture(path, deviceRatio); };
     static const char* const frameFiles[9] = {"LHroh.bmp", "PHroh.bmp", "PDroh.bmp", "LDroh.bmp", "Hbok.bmp",
                                               "Pbok.bmp",  "Dbok.bmp",  "Lbok.bmp",  "infoa.bmp"};
     const std::string& t = s.themePath;

@@ -21,7 +21,8 @@ public:
 };
 
 // Loads in a fixed order; a file that fails throws ImageLoadError at once, leaving the images
-// before it replaced and the ones after it as they were.
-void LoadThemeImages(ThemeImages& images, const Settings& settings);
+// before it replaced and the ones after it as they were. Above a device pixel ratio of 1 each
+// picture is its "@2x" twin where that one is sound (device pixel ratio 2, the same logical size).
+void LoadThemeImages(ThemeImages& images, const Settings& settings, qreal deviceRatio = 1.0);
 
 }  // namespace karvelo

@@ -203,7 +203,7 @@ void TForm1::SpeakClickResult() {
 }
 
 void TForm1::PaintTile(std::int32_t row, std::int32_t column, const std::string& tileFile) {
-    const QImage tile = LoadTile(tileFile);
+    const QImage tile = LoadTile(tileFile, client_->devicePixelRatioF());
     FieldButton* button = buttons[row][column];
     client_->DrawTile(button->pos(), tile);
     ++uncoveredInClick_;

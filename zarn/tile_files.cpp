@@ -1,18 +1,8 @@
 #include "zarn/tile_files.h"
 
-#include "common/bitmap_check.h"
-
-#include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
+#include "common/picture_file.h"
 
 namespace zarn {
-
-namespace {
-// A tile is a few kilobytes; anything this large is not one.
-constexpr qint64 maxTileBytes = 64 * 1024 * 1024;
-}  // namespace
 
 TileLoadError::TileLoadError(const std::string& fileName)
     : std::runtime_error("Obrázek \xE2\x80\x9E" + fileName + "\xE2\x80\x9C nelze načíst.") {}
@@ -21,24 +11,13 @@ TileLoadError::TileLoadError(const std::string& fileName, const std::string& dam
     : std::runtime_error("Obrázek \xE2\x80\x9E" + fileName +
                          "\xE2\x80\x9C nelze načíst, soubor je poškozený (" + damage + ").") {}
 
-QImage LoadTile(const std::string& fileName) {
+QImage LoadTile(const std::string& fileName, qreal deviceRatio) {
     const QString file = QString::fromStdString(fileName);
-    const QFileInfo info(file);
-    // Anything but a regular file is unreadable; a pipe would block the open.
-    if (!info.isFile() || info.size() > maxTileBytes) throw TileLoadError(fileName);
-    QFile stream(file);
-    if (!stream.open(QIODevice::ReadOnly)) throw TileLoadError(fileName);
-    QByteArray bytes = stream.readAll();
-    if (stream.error() != QFileDevice::NoError) throw TileLoadError(fileName);
-
-    // Checked and decoded from the same bytes, so what was checked is what is drawn.
-    const std::string damage = bitmap_check::BitmapProblem(std::string_view(bytes.constData(), bytes.size()));
-    if (!damage.empty()) throw TileLoadError(fileName, damage);
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer, "bmp");
-    const QImage tile = reader.read();
-    if (tile.isNull()) throw TileLoadError(fileName, reader.errorString().toStdString());
-    return tile;
+    const picture_file::Picture tile = picture_file::Read(file);
+    // Anything but a sound regular file is unreadable; only damage gets its own words.
+    if (tile.failure == picture_file::Failure::damaged) throw TileLoadError(fileName, tile.detail.toStdString());
+    if (tile.failure != picture_file::Failure::none) throw TileLoadError(fileName);
+    return picture_file::WithTwin(tile.image, file, deviceRatio);
 }
 
 }  // namespace zarn

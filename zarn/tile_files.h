@@ -15,6 +15,8 @@ public:
 
 // Throws TileLoadError when the file is missing, unreadable or damaged (holds fewer pixels than
 // its header announces, or a header that contradicts itself); no half-read tile is ever drawn.
-QImage LoadTile(const std::string& fileName);
+// Above a device pixel ratio of 1 the tile is its sound "@2x" twin where there is one (device
+// pixel ratio 2, the same logical size).
+QImage LoadTile(const std::string& fileName, qreal deviceRatio = 1.0);
 
 }  // namespace zarn

@@ -172,7 +172,7 @@ void BM_ComputerMove(benchmark::State& state) {
         benchmark::DoNotOptimize(t.m.board);
     }
 }
-BENCHMARK(BM_ComputerMove)->ArgNames({"level", "stones"})->ArgsProduct({{1, 2, 3}, {40, 120}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ComputerMove)->ArgNames({"level", "stones"})->ArgsProduct({{1, 2, 3, 4}, {40, 120}})->Unit(benchmark::kMicrosecond);
 
 // A whole match of two computers with the rules alone (arguments: first and second level); a new
 // seed for every match.
@@ -207,9 +207,16 @@ public:
     }
 };
 
-// The shipped roster: 0 human, 2 novice, 3 beginner, 4 and 5 advanced.
+// The shipped roster: 0 human, 2 novice, 3 beginner, 4 and 5 advanced, 6 master.
 constexpr int rosterHuman = 0;
-int RosterEntryOf(std::int32_t level) { return level == CpuAdvanced ? 4 : level == CpuBeginner ? 3 : 2; }
+int RosterEntryOf(std::int32_t level) {
+    switch (level) {
+    case CpuMaster: return 6;
+    case CpuAdvanced: return 4;
+    case CpuBeginner: return 3;
+    default: return 2;
+    }
+}
 
 void ChooseContestants(TForm1& form, int entry1, int entry2) {
     form.Hrat1Click();
@@ -284,7 +291,7 @@ void BM_HumanClickToComputerReply(benchmark::State& state) {
     }
     if (m.moveCount != 43) state.SkipWithError("the reply did not come");
 }
-BENCHMARK(BM_HumanClickToComputerReply)->ArgName("level")->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HumanClickToComputerReply)->ArgName("level")->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
 
 // The window benchmarks store scores: they run in a copy of the data folder.
 bool CopyTree(const QString& from, const QString& to) {

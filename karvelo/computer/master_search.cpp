@@ -1,20 +1,34 @@
 #include "karvelo/computer/master_search.h"
 
+#include "karvelo/computer/master/move_value.h"
+#include "karvelo/computer/master/position.h"
+#include "karvelo/computer/master/root_search.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace karvelo {
 
-// Placeholder until the search lands: the centre, else the first empty field.
-std::vector<BoardPoint> SearchMasterMove(const Board& board, int, std::int64_t) {
-    constexpr int centre = boardSize / 2;
-    if (board[centre][centre].state == fsEmpty) return {{centre, centre}};
-    for (int x = 1; x <= boardSize; ++x)
-        for (int y = 1; y <= boardSize; ++y)
-            if (board[x][y].state == fsEmpty) return {{x, y}};
-    return {};
+using namespace master;
+
+std::vector<BoardPoint> SearchMasterMove(const Board& board, int me, std::int64_t nodeBudget) {
+    return SearchMove(board, me, nodeBudget);
 }
 
-void ScoreFieldsForMaster(Board& board, int) {
+void ScoreFieldsForMaster(Board& board, int me) {
+    const Position pos(board);
+    int best = 0;
     for (int x = 1; x <= boardSize; ++x)
-        for (int y = 1; y <= boardSize; ++y) board[x][y].value = 0;
+        for (int y = 1; y <= boardSize; ++y)
+            if (pos.IsEmpty(CellOf(x, y))) best = std::max(best, MoveValue(pos, CellOf(x, y), me));
+    // Relative to the best field, on a square-root scale: the best fields show "+++" (60), one
+    // worth a quarter of them "++", one worth a hundredth a small digit.
+    for (int x = 1; x <= boardSize; ++x)
+        for (int y = 1; y <= boardSize; ++y) {
+            const int cell = CellOf(x, y);
+            const int v = pos.IsEmpty(cell) && best > 0 ? MoveValue(pos, cell, me) : 0;
+            board[x][y].value = v > 0 ? std::max(1, int(std::lround(60.0 * std::sqrt(double(v) / best)))) : 0;
+        }
 }
 
 }  // namespace karvelo

@@ -30,10 +30,11 @@ expected_files() {
         echo lib/games/karvelo/karvelo
         echo lib/games/karvelo/pbrain-karvelo
         echo lib/games/zarn/zarn
-        # Every shipped data file belongs to exactly one game: the tiles to Zarn, the rest to Karvelo.
+        # Every shipped data file belongs to exactly one game: the tiles (with their @2x twins) to
+        # Zarn, the rest to Karvelo.
         (cd "$SOURCE_DIR/data" && find . -type f | sed 's|^\./||') | while read -r f; do
             case $f in
-                mina.bmp | zarn[0-8].bmp) echo "share/games/zarn/$f" ;;
+                mina.bmp | zarn[0-8].bmp | mina@2x.bmp | zarn[0-8]@2x.bmp) echo "share/games/zarn/$f" ;;
                 *) echo "share/games/karvelo/$f" ;;
             esac
         done

@@ -17,10 +17,12 @@ done
 [[ $(printf 'START 20\r\nBEGIN\r\nEND\r\n' | "$root/usr/games/pbrain-karvelo" --level 1) == $'OK\n9,9' ]] ||
     fail "/usr/games/pbrain-karvelo does not play"
 # The shipped files are the source tree's, byte for byte.
-for f in data.dat NAPOVEDA.HLP obr/karvelo.bmp obr/Ocean/Pole.bmp; do
+for f in data.dat NAPOVEDA.HLP obr/karvelo.bmp obr/karvelo@2x.bmp obr/Ocean/Pole.bmp obr/Ocean/Pole@2x.bmp; do
     cmp -s "$SOURCE_DIR/data/$f" "$root/usr/share/games/karvelo/$f" || fail "share/games/karvelo/$f differs from data/$f"
 done
-cmp -s "$SOURCE_DIR/data/zarn8.bmp" "$root/usr/share/games/zarn/zarn8.bmp" || fail "share/games/zarn/zarn8.bmp differs"
+for f in zarn8.bmp zarn8@2x.bmp; do
+    cmp -s "$SOURCE_DIR/data/$f" "$root/usr/share/games/zarn/$f" || fail "share/games/zarn/$f differs"
+done
 
 for id in "$KARVELO_ID" "$ZARN_ID"; do
     entry=$root/usr/share/applications/$id.desktop

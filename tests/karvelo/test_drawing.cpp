@@ -2,6 +2,7 @@
 
 #include "karvelo/drawing.h"
 #include "karvelo/form1.h"
+#include "karvelo/picture_control.h"
 #include "support/form_fixture.h"
 
 #include <QLabel>
@@ -40,6 +41,48 @@ private slots:
         const QImage field = Gradient(20, 20);
         FillBoardRect(surface, field, 60, 80, 80, 100);
         QCOMPARE(surface.pixel(65, 93), field.pixel(5, 13));
+    }
+
+    // Between ratios 1 and 2 a twin is scaled down smoothly, in the plain copy and in the repeated
+    // fill alike: its one-pixel stripes blend into grey instead of some being dropped.
+    void twinsAreScaledDownSmoothlyBetweenRatiosOneAndTwo() {
+        QImage surface(60, 60, QImage::Format_RGB32);  // 40 x 40 logical pixels at ratio 1.5
+        surface.setDevicePixelRatio(1.5);
+        surface.fill(Qt::red);
+        QImage twin(40, 40, QImage::Format_RGB32);
+        for (int x = 0; x < 40; ++x)
+            for (int y = 0; y < 40; ++y) twin.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        twin.setDevicePixelRatio(2);
+        FillBoardRect(surface, twin, 20, 0, 40, 20);  // on the field grid: one plain copy
+        FillBoardRect(surface, twin, 3, 21, 37, 39);  // anywhere else: repeated from the origin
+        // Most device pixels of the area are grey, and none shows the red ground.
+        auto greys = [&](int left, int top, int right, int bottom) {
+            int count = 0, all = 0;
+            for (int x = left; x < right; ++x)
+                for (int y = top; y < bottom; ++y, ++all) {
+                    const QColor c = surface.pixelColor(x, y);
+                    if (c.red() != c.blue()) return false;
+                    if (c.red() > 20 && c.red() < 235) ++count;
+                }
+            return count * 10 >= all * 9;
+        };
+        QVERIFY(greys(31, 1, 59, 29));
+        QVERIFY(greys(6, 33, 54, 57));
+    }
+
+    // The surfaces hold device pixels; a new ratio (another screen) gets a new surface, the same
+    // ratio keeps what was painted.
+    void surfaceFollowsTheDeviceRatio() {
+        PictureControl picture(480, 480, 2.0);
+        QCOMPARE(picture.surface().size(), QSize(960, 960));
+        QCOMPARE(picture.surface().devicePixelRatio(), 2.0);
+        picture.surface().fill(Qt::green);
+        picture.SetDeviceRatio(2.0);
+        QCOMPARE(QColor(picture.surface().pixel(959, 959)), QColor(Qt::green));
+        picture.SetDeviceRatio(1.5);
+        QCOMPARE(picture.surface().size(), QSize(720, 720));
+        QCOMPARE(picture.surface().devicePixelRatio(), 1.5);
+        QCOMPARE(picture.size(), QSize(480, 480));
     }
 
     void frameAndPanelStrip() {

@@ -1,18 +1,21 @@
 // arena: plays computer levels against each other with the real rules, without a window, and
-// prints how often each wins.
+// prints how often each wins and how long CPU mistr takes for a move.
 //
 //   arena [--matches N] [--seed S] [FIRST SECOND]
 //
-// FIRST moves first. Levels are 1, 2, 3 or novice, beginner, advanced. Without levels every
-// ordered pairing of the three is played. Match i of a pairing draws from a generator seeded with
-// S + i, so a run is repeatable and every pairing sees the same seeds.
+// FIRST moves first. Levels are 1, 2, 3, 4 or novice, beginner, advanced, mistr. Without levels
+// every ordered pairing of the four is played. Match i of a pairing draws from a generator seeded
+// with S + i, so a run is repeatable and every pairing sees the same seeds.
 
 #include "karvelo/match/match_engine.h"
-#include "karvelo/match/match_host.h"
+#include "karvelo/match/null_match_host.h"
 #include "karvelo/roster/roster_file.h"
 
+#include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,31 +26,66 @@ using namespace karvelo;
 
 namespace {
 
-const char* const levelNames[] = {"", "CPU nováček", "CPU začátečník", "CPU pokročilý"};
+constexpr int levelCount = 4;
+const char* const levelNames[] = {"", "CPU nováček", "CPU začátečník", "CPU pokročilý", "CPU mistr"};
+
+using Clock = std::chrono::steady_clock;
+
+// This thread's processor time in milliseconds: on a busy machine the wall clock also counts the
+// time other programs had the processor.
+double ThreadMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000 + double(t.tv_nsec) * 1e-6;
+}
+
+struct MoveTimes {
+    std::vector<double> wallMs, processorMs;
+    void Add(const MoveTimes& other) {
+        wallMs.insert(wallMs.end(), other.wallMs.begin(), other.wallMs.end());
+        processorMs.insert(processorMs.end(), other.processorMs.begin(), other.processorMs.end());
+    }
+};
 
 // The window's part, answered without one: every next-match question is answered No.
-class ArenaHost final : public MatchHost {
+class ArenaHost final : public NullMatchHost {
 public:
     explicit ArenaHost(const MatchState& m) : m_(m) {}
     std::string caption;  // of the last end-of-match question
     int moves = 0;        // moves of the last match
+    MoveTimes masterMoves;  // every move of CPU mistr
 
-    void HideAllControls() override {}
-    void PaintBoardFrame() override {}
-    void LoadThemeImages() override {}
+    // Every move ends with a repaint, so the time from one repaint to the next new move's is that
+    // move's time (the search and the evaluation after it). The repaint of a found five and the
+    // one after it belong to the same move.
     void RepaintMatchScreen() override {
-        if (m_.moveCount > 0) moves = m_.moveCount;  // the board is cleared before the question
+        const Clock::time_point now = Clock::now();
+        const double processorNow = ThreadMs();
+        if (m_.moveCount > 0) {
+            moves = m_.moveCount;  // the board is cleared before the question
+            if (m_.moveCount != lastCount_) {
+                const int mover = m_.playerOnMove == 1 ? 2 : 1;
+                if ((mover == 1 ? m_.contestantType1 : m_.contestantType2) == CpuMaster) {
+                    masterMoves.wallMs.push_back(
+                        std::chrono::duration<double, std::milli>(now - last_).count());
+                    masterMoves.processorMs.push_back(processorNow - lastProcessor_);
+                }
+            }
+        }
+        lastCount_ = m_.moveCount;
+        last_ = now;
+        lastProcessor_ = processorNow;
     }
-    void LetPendingEventsRun() override {}
     bool AskYesNo(const std::string& c, const std::string&) override {
         caption = c;
         return false;
     }
-    void Warn(const std::string&) override {}  // the arena's scores are never stored
-    void OpenMatchSetupPage() override {}
 
 private:
     const MatchState& m_;
+    int lastCount_ = -1;
+    Clock::time_point last_ = Clock::now();
+    double lastProcessor_ = ThreadMs();
 };
 
 struct Tally {
@@ -56,7 +94,7 @@ struct Tally {
     int Matches() const { return wins + losses + draws; }
 };
 
-Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progress) {
+Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progress, MoveTimes& masterMoves) {
     MatchState m;
     Roster roster;
     std::strcpy(roster.roster[0].name, "A");
@@ -89,6 +127,7 @@ Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progre
         }
     }
     if (progress) std::printf("\r\033[K");
+    masterMoves.Add(host.masterMoves);
     return t;
 }
 
@@ -97,12 +136,13 @@ int ParseLevel(const char* text) {
     if (s == "1" || s == "novice") return 1;
     if (s == "2" || s == "beginner") return 2;
     if (s == "3" || s == "advanced") return 3;
+    if (s == "4" || s == "mistr") return 4;
     return 0;
 }
 
 int Usage() {
     std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [FIRST SECOND]\n"
-                         "  levels: 1 novice, 2 beginner, 3 advanced; FIRST moves first\n");
+                         "  levels: 1 novice, 2 beginner, 3 advanced, 4 mistr; FIRST moves first\n");
     return 2;
 }
 
@@ -131,8 +171,8 @@ int main(int argc, char** argv) {
 
     std::vector<std::pair<int, int>> pairings;
     if (levels.empty()) {
-        for (int a = 1; a <= 3; ++a)
-            for (int b = 1; b <= 3; ++b) pairings.push_back({a, b});
+        for (int a = 1; a <= levelCount; ++a)
+            for (int b = 1; b <= levelCount; ++b) pairings.push_back({a, b});
     } else {
         pairings.push_back({levels[0], levels[1]});
     }
@@ -142,11 +182,12 @@ int main(int argc, char** argv) {
     std::printf("| moves first | moves second | wins | losses | draws | wins %% | mean moves |\n");
     std::printf("|---|---|---:|---:|---:|---:|---:|\n");
     std::fflush(stdout);
-    Tally perLevel[4];
+    Tally perLevel[levelCount + 1];
+    MoveTimes masterMoves;
     for (auto [a, b] : pairings) {
-        const Tally t = PlayPairing(a, b, matches, seed, progress);
-        std::printf("| %s | %s | %d | %d | %d | %.1f | %.1f |\n", levelNames[a], levelNames[b], t.wins, t.losses,
-                    t.draws, Percent(t.wins, t.Matches()), double(t.moves) / t.Matches());
+        const Tally t = PlayPairing(a, b, matches, seed, progress, masterMoves);
+        std::printf("| %s | %s | %d | %d | %d | %.1f | %.1f |\n", levelNames[a], levelNames[b], t.wins,
+                    t.losses, t.draws, Percent(t.wins, t.Matches()), double(t.moves) / t.Matches());
         std::fflush(stdout);
         if (a != b) {
             perLevel[a].wins += t.wins, perLevel[a].losses += t.losses, perLevel[a].draws += t.draws;
@@ -154,13 +195,23 @@ int main(int argc, char** argv) {
         }
     }
     if (pairings.size() > 1) {
-        std::printf("\nAgainst the other two levels, both orders of first move together:\n\n");
+        std::printf("\nAgainst the other levels, both orders of first move together:\n\n");
         std::printf("| level | wins | losses | draws | wins %% |\n|---|---:|---:|---:|---:|\n");
-        for (int level = 1; level <= 3; ++level) {
+        for (int level = 1; level <= levelCount; ++level) {
             const Tally& t = perLevel[level];
             std::printf("| %s | %d | %d | %d | %.1f |\n", levelNames[level], t.wins, t.losses, t.draws,
                         Percent(t.wins, t.Matches()));
         }
+    }
+    if (!masterMoves.wallMs.empty()) {
+        std::vector<double>& wall = masterMoves.wallMs;
+        std::vector<double>& processor = masterMoves.processorMs;
+        std::sort(wall.begin(), wall.end());
+        std::sort(processor.begin(), processor.end());
+        std::printf("\nCPU mistr, time per move over %zu moves: median %.2f ms, worst %.2f ms "
+                    "(processor time: median %.2f ms, worst %.2f ms)\n",
+                    wall.size(), wall[wall.size() / 2], wall.back(), processor[processor.size() / 2],
+                    processor.back());
     }
     return 0;
 }

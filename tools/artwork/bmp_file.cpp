@@ -66,6 +66,12 @@ bool WriteBmp24(const QImage& image, const QString& path, QString* error) {
     return true;
 }
 
+QString ScaledFileName(const QString& name, int scale) {
+    if (scale == 1) return name;
+    const qsizetype dot = name.lastIndexOf('.');
+    return name.left(dot) + QString("@%1x").arg(scale) + name.mid(dot);
+}
+
 int BmpBitCount(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return -1;

@@ -10,6 +10,7 @@ QImage Turned(const QImage& image, int quarterTurns) {
     QImage src = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int turn = 0; turn < ((quarterTurns % 4) + 4) % 4; ++turn) {
         QImage dst(src.height(), src.width(), QImage::Format_ARGB32_Premultiplied);
+        dst.setDevicePixelRatio(src.devicePixelRatio());
         // Clockwise: source (x, y) lands at (height - 1 - y, x).
         for (int y = 0; y < src.height(); ++y)
             for (int x = 0; x < src.width(); ++x)
@@ -20,7 +21,7 @@ QImage Turned(const QImage& image, int quarterTurns) {
 }
 
 QImage ComposeFrame(const ThemeArt& theme) {
-    QImage frame = Transparent(boardPixels, boardPixels);
+    QImage frame = Transparent(boardPixels, boardPixels, theme.scale());
     const QImage band = theme.topBand();
     const QImage corner = theme.corner();
     QPainter painter(&frame);
@@ -36,8 +37,8 @@ QImage ComposeFrame(const ThemeArt& theme) {
 }
 
 QImage ComposePanelStrip(const ThemeArt& theme, const QImage& frame) {
-    QImage strip = frame.copy(0, 0, boardPixels, bandWidth);
-    const QImage behind = strip.copy(panelLeft, 0, panelRight - panelLeft, bandWidth);
+    QImage strip = LogicalCopy(frame, QRect(0, 0, boardPixels, bandWidth));
+    const QImage behind = LogicalCopy(strip, QRect(panelLeft, 0, panelRight - panelLeft, bandWidth));
     QPainter painter(&strip);
     painter.drawImage(panelLeft, 0, theme.panel(behind));
     return strip;

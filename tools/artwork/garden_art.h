@@ -8,6 +8,7 @@ namespace artwork {
 // names, and red tulips, blue forget-me-nots and yellow sunflowers as stones.
 class GardenArt final : public ThemeArt {
 public:
+    using ThemeArt::ThemeArt;
     QString folderName() const override { return "Garden"; }
     std::array<QString, symbolSetCount> setNames() const override;
     QColor windowColour() const override { return QColor(0, 128, 0); }

@@ -58,14 +58,13 @@ std::array<QString, symbolSetCount> GardenArt::setNames() const {
 }
 
 QImage GardenArt::field() const {
-    QImage image = Solid(fieldSize, fieldSize, QColor(146, 194, 98));
+    QImage image = Solid(fieldSize, fieldSize, QColor(146, 194, 98), scale());
     // Grass grain: stretched vertically, so it reads as blades rather than spots.
-    for (int y = 1; y < fieldSize - 1; ++y)
-        for (int x = 1; x < fieldSize - 1; ++x) {
-            const double n = Fractal(x * 0.9, y * 0.22, 51, 2) - 0.5;
-            SetPixel(image, x, y, Scaled(QColor(146, 194, 98), 1.0 + n * 0.16));
-        }
-    BevelEdges(image, image.rect(), QColor(184, 222, 138), QColor(96, 144, 60));
+    PaintTexture(image, QRect(1, 1, fieldSize - 2, fieldSize - 2), [](double x, double y) {
+        const double n = Fractal(x * 0.9, y * 0.22, 51, 2) - 0.5;
+        return Scaled(QColor(146, 194, 98), 1.0 + n * 0.16);
+    });
+    BevelEdges(image, LogicalRect(image), QColor(184, 222, 138), QColor(96, 144, 60));
     return image;
 }
 
@@ -77,13 +76,13 @@ QImage GardenArt::highlightField() const {
         sun.setColorAt(0.8, QColor(255, 215, 120));
         sun.setColorAt(1, QColor(250, 160, 60));
         p.fillRect(QRectF(0, 0, 20, 20), sun);
-    });
-    BevelEdges(image, image.rect(), QColor(255, 250, 210), QColor(170, 80, 0));
+    }, 4, scale());
+    BevelEdges(image, LogicalRect(image), QColor(255, 250, 210), QColor(170, 80, 0));
     return image;
 }
 
 QImage GardenArt::topBand() const {
-    QImage band = Solid(boardPixels, bandWidth, QColor(30, 86, 28));
+    QImage band = Solid(boardPixels, bandWidth, QColor(30, 86, 28), scale());
     const QImage hedge = RenderSmooth(boardPixels, bandWidth, [](QPainter& p) {
         DrawFoliage(p, boardPixels, 32, 61);
         // Small white and pink flowers in the hedge, one every 40 pixels, staggered.
@@ -104,7 +103,7 @@ QImage GardenArt::topBand() const {
         p.setPen(QPen(QColor(110, 70, 30, 150), 0.4));
         for (int x = 0; x < boardPixels; x += 40)
             p.drawLine(QPointF(x + 0.5, 32), QPointF(x + 0.5, 38.5));
-    });
+    }, 4, scale());
     DrawOver(band, hedge);
     for (int x = 0; x < boardPixels; ++x) {
         SetPixel(band, x, 0, QColor(10, 40, 10));
@@ -115,7 +114,7 @@ QImage GardenArt::topBand() const {
 }
 
 QImage GardenArt::corner() const {
-    QImage corner = Solid(bandWidth, bandWidth, QColor(30, 86, 28));
+    QImage corner = Solid(bandWidth, bandWidth, QColor(30, 86, 28), scale());
     const QImage art = RenderSmooth(bandWidth, bandWidth, [](QPainter& p) {
         DrawFoliage(p, 40, 40, 81);
         // A wooden post cap where the edgings meet, and a rose on it.
@@ -127,7 +126,7 @@ QImage GardenArt::corner() const {
         p.drawRect(QRectF(28.5, 28.5, 11, 11));
         DrawBlossom(p, QPointF(17, 17), 12, QColor(240, 60, 110), 5, 10);
         DrawBlossom(p, QPointF(17, 17), 7, QColor(255, 120, 160), 5, 46);
-    });
+    }, 4, scale());
     DrawOver(corner, art);
     for (int i = 0; i < bandWidth; ++i) {
         SetPixel(corner, i, 0, QColor(10, 40, 10));
@@ -140,18 +139,17 @@ QImage GardenArt::panel(const QImage& bandBehind) const {
     QImage panel = bandBehind.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRect sign(2, 3, 236, 33);
     // Light pine boards with a fine grain running along them.
-    for (int y = sign.top(); y <= sign.bottom(); ++y)
-        for (int x = sign.left(); x <= sign.right(); ++x) {
-            const double grain = Fractal(x * 0.05, y * 0.9, 91, 3);
-            const double rings = 0.5 + 0.5 * std::sin(x * 0.06 + grain * 9);
-            SetPixel(panel, x, y, Mix(QColor(240, 216, 166), QColor(218, 184, 124), rings * 0.7));
-        }
+    PaintTexture(panel, sign, [](double x, double y) {
+        const double grain = Fractal(x * 0.05, y * 0.9, 91, 3);
+        const double rings = 0.5 + 0.5 * std::sin(x * 0.06 + grain * 9);
+        return Mix(QColor(240, 216, 166), QColor(218, 184, 124), rings * 0.7);
+    });
     // The joint between the two boards, between the two name rows.
     for (int x = sign.left(); x <= sign.right(); ++x)
         SetPixel(panel, x, 19, QColor(200, 164, 108));
     BevelEdges(panel, sign, QColor(60, 36, 12), QColor(60, 36, 12));
     BevelEdges(panel, sign.adjusted(1, 1, -1, -1), QColor(250, 234, 196), QColor(170, 126, 70));
-    const QImage nails = RenderSmooth(panel.width(), panel.height(), [](QPainter& p) {
+    const QImage nails = RenderSmooth(LogicalSize(panel).width(), LogicalSize(panel).height(), [](QPainter& p) {
         p.setPen(QPen(QColor(70, 60, 50), 0.5));
         p.setBrush(QColor(170, 170, 165));
         for (const QPointF& c : {QPointF(6, 7.5), QPointF(6, 31.5), QPointF(234, 7.5), QPointF(234, 31.5)})
@@ -171,7 +169,7 @@ QImage GardenArt::panel(const QImage& bandBehind) const {
         }
         p.setBrush(QColor(230, 40, 70));
         p.drawEllipse(QPointF(183, 20), 2.2, 2.2);
-    });
+    }, 4, scale());
     DrawOver(panel, nails);
     const QRect niche(325 - panelLeft - 2, 8, 24, 24);
     BevelEdges(panel, niche, QColor(120, 84, 40), QColor(252, 238, 204));

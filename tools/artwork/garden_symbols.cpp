@@ -142,7 +142,7 @@ void GardenArt::paintStone(QPainter& painter, int set, int variant) const {
 
 QImage GardenArt::stone(int set, int variant, bool highlighted) const {
     const QImage drawing = RenderSmooth(fieldSize, fieldSize,
-                                        [this, set, variant](QPainter& p) { paintStone(p, set, variant); });
+                                        [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
     if (highlighted) return WithShadow(drawing, QPoint(1, 1), QColor(150, 70, 0, 150));
     return WithShadow(drawing, QPoint(1, 1), QColor(20, 60, 10, 120));
 }

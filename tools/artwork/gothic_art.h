@@ -8,6 +8,7 @@ namespace artwork {
 // rosettes, and golden rings, crimson crosses and blue-glazed amphoras as stones.
 class GothicArt final : public ThemeArt {
 public:
+    using ThemeArt::ThemeArt;
     QString folderName() const override { return "Gothic"; }
     std::array<QString, symbolSetCount> setNames() const override;
     QColor windowColour() const override { return QColor(113, 111, 100); }

@@ -35,9 +35,9 @@ std::array<QString, symbolSetCount> GothicArt::setNames() const {
 }
 
 QImage GothicArt::field() const {
-    QImage image = Solid(fieldSize, fieldSize, QColor(188, 183, 167));
-    AddGrain(image, image.rect(), 7, 4, 11);
-    BevelEdges(image, image.rect(), QColor(216, 212, 198), QColor(132, 128, 115));
+    QImage image = Solid(fieldSize, fieldSize, QColor(188, 183, 167), scale());
+    AddGrain(image, LogicalRect(image), 7, 4, 11);
+    BevelEdges(image, LogicalRect(image), QColor(216, 212, 198), QColor(132, 128, 115));
     return image;
 }
 
@@ -49,14 +49,14 @@ QImage GothicArt::highlightField() const {
         glow.setColorAt(0.8, QColor(252, 196, 90));
         glow.setColorAt(1, QColor(230, 130, 20));
         p.fillRect(QRectF(0, 0, 20, 20), glow);
-    });
-    BevelEdges(image, image.rect(), QColor(255, 244, 190), QColor(130, 70, 0));
-    BevelEdges(image, image.rect().adjusted(1, 1, -1, -1), QColor(255, 236, 160), QColor(200, 120, 20));
+    }, 4, scale());
+    BevelEdges(image, LogicalRect(image), QColor(255, 244, 190), QColor(130, 70, 0));
+    BevelEdges(image, LogicalRect(image).adjusted(1, 1, -1, -1), QColor(255, 236, 160), QColor(200, 120, 20));
     return image;
 }
 
 QImage GothicArt::topBand() const {
-    QImage band = Solid(boardPixels, bandWidth, stoneMid);
+    QImage band = Solid(boardPixels, bandWidth, stoneMid, scale());
     for (int d = 0; d < bandWidth; ++d)
         for (int x = 0; x < boardPixels; ++x)
             SetPixel(band, x, d, BandRow(d));
@@ -106,17 +106,17 @@ QImage GothicArt::topBand() const {
             p.setBrush(QColor(150, 147, 135));
             p.drawRect(QRectF(cx - 12, 30, 24, 3));
         }
-    });
+    }, 4, scale());
     DrawOver(band, arches);
     return band;
 }
 
 QImage GothicArt::corner() const {
-    QImage corner = Solid(bandWidth, bandWidth, QColor(138, 135, 122));
-    AddGrain(corner, corner.rect(), 9, 3.5, 31);
-    BevelEdges(corner, corner.rect(), QColor(48, 46, 41), QColor(36, 35, 31));
-    BevelEdges(corner, corner.rect().adjusted(1, 1, -1, -1), QColor(182, 179, 166), QColor(70, 68, 60));
-    BevelEdges(corner, corner.rect().adjusted(2, 2, -2, -2), QColor(160, 157, 145), QColor(96, 94, 84));
+    QImage corner = Solid(bandWidth, bandWidth, QColor(138, 135, 122), scale());
+    AddGrain(corner, LogicalRect(corner), 9, 3.5, 31);
+    BevelEdges(corner, LogicalRect(corner), QColor(48, 46, 41), QColor(36, 35, 31));
+    BevelEdges(corner, LogicalRect(corner).adjusted(1, 1, -1, -1), QColor(182, 179, 166), QColor(70, 68, 60));
+    BevelEdges(corner, LogicalRect(corner).adjusted(2, 2, -2, -2), QColor(160, 157, 145), QColor(96, 94, 84));
     const QImage rose = RenderSmooth(bandWidth, bandWidth, [](QPainter& p) {
         const QPointF c(20, 20);
         p.setPen(Qt::NoPen);
@@ -151,7 +151,7 @@ QImage GothicArt::corner() const {
         ruby.setColorAt(1, QColor(150, 0, 20));
         p.setBrush(ruby);
         p.drawEllipse(c, 4, 4);
-    });
+    }, 4, scale());
     DrawOver(corner, rose);
     return corner;
 }
@@ -172,7 +172,7 @@ QImage GothicArt::panel(const QImage& bandBehind) const {
     BevelEdges(panel, niche, QColor(120, 117, 105), QColor(250, 246, 234));
     BevelEdges(panel, niche.adjusted(1, 1, -1, -1), QColor(70, 68, 60), QColor(200, 196, 182));
     // A quiet carved divider between the scores and the icon.
-    const QImage ornament = RenderSmooth(panel.width(), panel.height(), [](QPainter& p) {
+    const QImage ornament = RenderSmooth(LogicalSize(panel).width(), LogicalSize(panel).height(), [](QPainter& p) {
         p.setPen(QPen(QColor(150, 140, 115), 1));
         p.drawLine(QPointF(112, 20), QPointF(186, 20));
         p.setPen(Qt::NoPen);
@@ -183,7 +183,7 @@ QImage GothicArt::panel(const QImage& bandBehind) const {
         }
         p.setBrush(QColor(160, 30, 40));
         p.drawEllipse(QPointF(149, 20), 1.5, 1.5);
-    });
+    }, 4, scale());
     DrawOver(panel, ornament);
     return panel;
 }

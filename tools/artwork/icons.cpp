@@ -26,7 +26,7 @@ QImage Scaled(int size, const std::function<void(QPainter&)>& draw) {
 }
 
 void DrawKarvelo(QPainter& p) {
-    const std::unique_ptr<ThemeArt> gothic = MakeGothicArt();
+    const std::unique_ptr<ThemeArt> gothic = MakeGothicArt(1);
     // A small board of 5 x 5 fields in a stone frame, with a finished line of five.
     const QRectF board(3, 3, 58, 58);
     p.setPen(QPen(QColor(40, 38, 34), 1.2));

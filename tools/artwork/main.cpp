@@ -2,7 +2,8 @@
 //   artwork <root> [--preview <folder>]
 // writes <root>/data/obr/<theme>/..., <root>/data/obr/karvelo.bmp, <root>/data/mina.bmp,
 // <root>/data/zarn0.bmp ... zarn8.bmp, <root>/karvelo/karvelo.png, <root>/zarn/zarn.png and the
-// menu icons <root>/packaging/icons/<size>/karvelo.png and zarn.png.
+// menu icons <root>/packaging/icons/<size>/karvelo.png and zarn.png; beside every bitmap its twin
+// drawn at twice the size ("Pole@2x.bmp", "karvelo@2x.bmp", "zarn1@2x.bmp").
 #include "bmp_file.h"
 #include "icons.h"
 #include "lettering.h"
@@ -37,21 +38,27 @@ int main(int argc, char** argv) {
     const QString data = root + "/data";
     const QString fontFamily = artwork::RegisterTextFont();
 
-    std::vector<std::unique_ptr<artwork::ThemeArt>> themes;
-    themes.push_back(artwork::MakeGothicArt());
-    themes.push_back(artwork::MakeGardenArt());
-    themes.push_back(artwork::MakeOceanArt());
-    themes.push_back(artwork::MakeMysteryArt());
-
     QStringList written;
     QString error;
-    for (const auto& theme : themes)
-        if (!artwork::WriteTheme(*theme, data + "/obr", &written, &error)) return Fail(error);
-    const artwork::TitleThemes titleThemes{*themes[0], *themes[1], *themes[2], *themes[3]};
-    if (!artwork::WriteTitlePicture(data + "/obr/karvelo.bmp", titleThemes, fontFamily, &error))
-        return Fail(error);
-    written.append(data + "/obr/karvelo.bmp");
-    if (!artwork::WriteMinefieldTiles(data, &written, &error)) return Fail(error);
+    QStringList names;
+    // Every picture twice: the 1x file, and its twin drawn at twice the size for dense screens.
+    for (const int scale : {1, 2}) {
+        std::vector<std::unique_ptr<artwork::ThemeArt>> themes;
+        themes.push_back(artwork::MakeGothicArt(scale));
+        themes.push_back(artwork::MakeGardenArt(scale));
+        themes.push_back(artwork::MakeOceanArt(scale));
+        themes.push_back(artwork::MakeMysteryArt(scale));
+        for (const auto& theme : themes)
+            if (!artwork::WriteTheme(*theme, data + "/obr", &written, &error)) return Fail(error);
+        const artwork::TitleThemes titleThemes{*themes[0], *themes[1], *themes[2], *themes[3]};
+        const QString title = data + "/obr/" + artwork::ScaledFileName("karvelo.bmp", scale);
+        if (!artwork::WriteTitlePicture(title, titleThemes, fontFamily, scale, &error)) return Fail(error);
+        written.append(title);
+        if (!artwork::WriteMinefieldTiles(data, scale, &written, &error)) return Fail(error);
+        if (scale == 1)
+            for (const auto& theme : themes)
+                names.append(theme->folderName());
+    }
     QStringList icons;
     if (!artwork::WriteIcons(root, &icons, &error)) return Fail(error);
 
@@ -61,9 +68,6 @@ int main(int argc, char** argv) {
                 static_cast<long long>(icons.size()), qPrintable(root));
 
     if (args.size() == 3) {
-        QStringList names;
-        for (const auto& theme : themes)
-            names.append(theme->folderName());
         if (!artwork::WritePreviews(root, args[2], names, &error)) return Fail(error);
         std::printf("artwork: previews in %s\n", qPrintable(args[2]));
     }

@@ -8,6 +8,7 @@ namespace artwork {
 // glowing sun runes, water drops and leaves on a dusky board as stones.
 class MysteryArt final : public ThemeArt {
 public:
+    using ThemeArt::ThemeArt;
     QString folderName() const override { return "Mystery"; }
     std::array<QString, symbolSetCount> setNames() const override;
     QColor windowColour() const override { return QColor(111, 0, 0); }

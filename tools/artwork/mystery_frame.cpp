@@ -15,7 +15,7 @@ const QColor gold(232, 188, 84);
 const QColor darkGold(150, 100, 30);
 
 // Dark red velvet, brightest along the middle of the band.
-QColor Velvet(int x, int d) {
+QColor Velvet(double x, double d) {
     const double across = std::sin(std::numbers::pi * (d + 0.5) / bandWidth);
     const double nap = Fractal(x * 0.35, d * 0.35, 141, 3);
     return Mix(QColor(46, 0, 4), QColor(140, 14, 20), across * 0.8 + (nap - 0.5) * 0.35);
@@ -82,7 +82,7 @@ void DrawRune(QPainter& p, double cx, double cy, int which) {
 }
 
 void DrawGoldLine(QImage& band, int d, const QColor& colour) {
-    for (int x = 0; x < band.width(); ++x)
+    for (int x = 0; x < LogicalSize(band).width(); ++x)
         SetPixel(band, x, d, colour);
 }
 
@@ -93,9 +93,9 @@ std::array<QString, symbolSetCount> MysteryArt::setNames() const {
 }
 
 QImage MysteryArt::field() const {
-    QImage image = Solid(fieldSize, fieldSize, QColor(58, 20, 34));
-    AddGrain(image, image.rect(), 5, 4, 151);
-    BevelEdges(image, image.rect(), QColor(98, 46, 62), QColor(28, 6, 14));
+    QImage image = Solid(fieldSize, fieldSize, QColor(58, 20, 34), scale());
+    AddGrain(image, LogicalRect(image), 5, 4, 151);
+    BevelEdges(image, LogicalRect(image), QColor(98, 46, 62), QColor(28, 6, 14));
     return image;
 }
 
@@ -107,16 +107,14 @@ QImage MysteryArt::highlightField() const {
         glow.setColorAt(0.8, QColor(200, 120, 240));
         glow.setColorAt(1, QColor(120, 30, 170));
         p.fillRect(QRectF(0, 0, 20, 20), glow);
-    });
-    BevelEdges(image, image.rect(), QColor(250, 226, 255), QColor(60, 0, 90));
+    }, 4, scale());
+    BevelEdges(image, LogicalRect(image), QColor(250, 226, 255), QColor(60, 0, 90));
     return image;
 }
 
 QImage MysteryArt::topBand() const {
-    QImage band = Solid(boardPixels, bandWidth, QColor(90, 0, 6));
-    for (int d = 0; d < bandWidth; ++d)
-        for (int x = 0; x < boardPixels; ++x)
-            SetPixel(band, x, d, Velvet(x, d));
+    QImage band = Solid(boardPixels, bandWidth, QColor(90, 0, 6), scale());
+    PaintTexture(band, LogicalRect(band), [](double x, double d) { return Velvet(x, d); });
     DrawGoldLine(band, 0, QColor(20, 0, 0));
     DrawGoldLine(band, 2, darkGold);
     DrawGoldLine(band, 3, gold);
@@ -133,16 +131,14 @@ QImage MysteryArt::topBand() const {
             p.setBrush(gold);
             p.drawPath(StarPath(QPointF(40 * k, 19.5), 4, 3.2, 0.9, 0));
         }
-    });
+    }, 4, scale());
     DrawOver(band, runes);
     return band;
 }
 
 QImage MysteryArt::corner() const {
-    QImage corner = Solid(bandWidth, bandWidth, QColor(90, 0, 6));
-    for (int y = 0; y < bandWidth; ++y)
-        for (int x = 0; x < bandWidth; ++x)
-            SetPixel(corner, x, y, Velvet(x + y, 20));
+    QImage corner = Solid(bandWidth, bandWidth, QColor(90, 0, 6), scale());
+    PaintTexture(corner, LogicalRect(corner), [](double x, double y) { return Velvet(x + y, 20); });
     const QImage moon = RenderSmooth(bandWidth, bandWidth, [](QPainter& p) {
         const QPointF c(20, 20);
         p.setPen(QPen(gold, 1.4));
@@ -169,7 +165,7 @@ QImage MysteryArt::corner() const {
         p.drawPath(StarPath(QPointF(27, 24), 4, 3.2, 0.9, 0));
         p.drawPath(StarPath(QPointF(25, 12.5), 4, 2.0, 0.6, 0));
         p.drawPath(StarPath(QPointF(30.5, 17), 4, 1.5, 0.5, 0));
-    });
+    }, 4, scale());
     DrawOver(corner, moon);
     for (int i = 0; i < bandWidth; ++i) {
         SetPixel(corner, i, 0, QColor(20, 0, 0));
@@ -182,26 +178,24 @@ QImage MysteryArt::panel(const QImage& bandBehind) const {
     QImage panel = bandBehind.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRect sheet(2, 3, 236, 33);
     // Old parchment, stained and browned towards the edges.
-    for (int y = sheet.top(); y <= sheet.bottom(); ++y)
-        for (int x = sheet.left(); x <= sheet.right(); ++x) {
-            const double stain = Fractal(x * 0.08, y * 0.15, 161, 4);
-            const double edge = std::min({x - sheet.left(), sheet.right() - x, 3 * (y - sheet.top()),
-                                          3 * (sheet.bottom() - y)}) /
-                                12.0;
-            const double burn = std::max(0.0, 1.0 - edge);
-            SetPixel(panel, x, y,
-                     Mix(Mix(QColor(240, 224, 186), QColor(214, 186, 136), stain * 0.9), QColor(168, 118, 64),
-                         burn * 0.7));
-        }
+    PaintTexture(panel, sheet, [&sheet](double x, double y) {
+        const double stain = Fractal(x * 0.08, y * 0.15, 161, 4);
+        const double edge = std::min({x - sheet.left(), sheet.right() - x, 3 * (y - sheet.top()),
+                                      3 * (sheet.bottom() - y)}) /
+                            12.0;
+        const double burn = std::max(0.0, 1.0 - edge);
+        return Mix(Mix(QColor(240, 224, 186), QColor(214, 186, 136), stain * 0.9), QColor(168, 118, 64),
+                   burn * 0.7);
+    });
     BevelEdges(panel, sheet, QColor(30, 0, 0), QColor(30, 0, 0));
     BevelEdges(panel, sheet.adjusted(2, 2, -2, -2), QColor(130, 20, 20), QColor(130, 20, 20));
-    const QImage decor = RenderSmooth(panel.width(), panel.height(), [](QPainter& p) {
+    const QImage decor = RenderSmooth(LogicalSize(panel).width(), LogicalSize(panel).height(), [](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(130, 20, 20));
         p.drawPath(StarPath(QPointF(130, 20), 4, 4.5, 1.2, 0));
         p.drawPath(StarPath(QPointF(150, 20), 4, 6.0, 1.5, 45));
         p.drawPath(StarPath(QPointF(170, 20), 4, 4.5, 1.2, 0));
-    });
+    }, 4, scale());
     DrawOver(panel, decor);
     const QRect niche(325 - panelLeft - 2, 8, 24, 24);
     BevelEdges(panel, niche, QColor(120, 20, 20), QColor(120, 20, 20));

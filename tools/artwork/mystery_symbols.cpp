@@ -113,7 +113,7 @@ void MysteryArt::paintStone(QPainter& painter, int set, int variant) const {
 
 QImage MysteryArt::stone(int set, int variant, bool highlighted) const {
     const QImage drawing = RenderSmooth(fieldSize, fieldSize,
-                                        [this, set, variant](QPainter& p) { paintStone(p, set, variant); });
+                                        [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
     if (highlighted) return WithShadow(drawing, QPoint(1, 1), QColor(70, 0, 110, 150));
     // On the dark board a faint glow of the stone's own light replaces a shadow.
     static const QColor glows[] = {QColor(255, 190, 60, 110), QColor(80, 160, 255, 110),

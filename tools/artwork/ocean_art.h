@@ -8,6 +8,7 @@ namespace artwork {
 // corners, a sandy plaque, and sea urchins, starfish and scallop shells as stones.
 class OceanArt final : public ThemeArt {
 public:
+    using ThemeArt::ThemeArt;
     QString folderName() const override { return "Ocean"; }
     std::array<QString, symbolSetCount> setNames() const override;
     QColor windowColour() const override { return QColor(100, 139, 203); }

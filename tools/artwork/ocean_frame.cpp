@@ -81,16 +81,14 @@ std::array<QString, symbolSetCount> OceanArt::setNames() const {
 }
 
 QImage OceanArt::field() const {
-    QImage image = Solid(fieldSize, fieldSize, QColor(150, 200, 232));
+    QImage image = Solid(fieldSize, fieldSize, QColor(150, 200, 232), scale());
     // Faint ripples: light wavy lines that continue from one field into the next.
-    for (int y = 1; y < fieldSize - 1; ++y)
-        for (int x = 1; x < fieldSize - 1; ++x) {
-            const double phase =
-                y * 2 * std::numbers::pi / 10 + std::sin(x * 2 * std::numbers::pi / 20) * 1.2;
-            const double ripple = std::pow(0.5 + 0.5 * std::sin(phase), 6);
-            SetPixel(image, x, y, Mix(QColor(150, 200, 232), QColor(190, 226, 246), ripple * 0.8));
-        }
-    BevelEdges(image, image.rect(), QColor(200, 232, 250), QColor(96, 148, 196));
+    PaintTexture(image, QRect(1, 1, fieldSize - 2, fieldSize - 2), [](double x, double y) {
+        const double phase = y * 2 * std::numbers::pi / 10 + std::sin(x * 2 * std::numbers::pi / 20) * 1.2;
+        const double ripple = std::pow(0.5 + 0.5 * std::sin(phase), 6);
+        return Mix(QColor(150, 200, 232), QColor(190, 226, 246), ripple * 0.8);
+    });
+    BevelEdges(image, LogicalRect(image), QColor(200, 232, 250), QColor(96, 148, 196));
     return image;
 }
 
@@ -102,8 +100,8 @@ QImage OceanArt::highlightField() const {
         glow.setColorAt(0.8, QColor(255, 214, 110));
         glow.setColorAt(1, QColor(240, 150, 40));
         p.fillRect(QRectF(0, 0, 20, 20), glow);
-    });
-    BevelEdges(image, image.rect(), QColor(255, 250, 220), QColor(150, 70, 0));
+    }, 4, scale());
+    BevelEdges(image, LogicalRect(image), QColor(255, 250, 220), QColor(150, 70, 0));
     return image;
 }
 
@@ -113,7 +111,7 @@ QImage OceanArt::topBand() const {
         DrawWaves(p, boardPixels);
         p.fillRect(QRectF(0, 31, boardPixels, 9), shallow);
         DrawRope(p, boardPixels, 32);
-    });
+    }, 4, scale());
     for (int x = 0; x < boardPixels; ++x) {
         SetPixel(band, x, 0, QColor(4, 18, 44));
         SetPixel(band, x, 39, QColor(20, 60, 110));
@@ -150,7 +148,7 @@ QImage OceanArt::corner() const {
         p.setPen(QPen(QColor(200, 160, 100), 1.1, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(c, 11.5, 11.5);
-    });
+    }, 4, scale());
     for (int i = 0; i < bandWidth; ++i) {
         SetPixel(corner, i, 0, QColor(4, 18, 44));
         SetPixel(corner, 0, i, QColor(4, 18, 44));
@@ -162,15 +160,17 @@ QImage OceanArt::panel(const QImage& bandBehind) const {
     QImage panel = bandBehind.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRect plaque(2, 3, 236, 33);
     // Fine wet sand.
-    for (int y = plaque.top(); y <= plaque.bottom(); ++y)
-        for (int x = plaque.left(); x <= plaque.right(); ++x) {
-            const double n = Fractal(x * 0.5, y * 0.5, 111, 3);
-            const double speck = Hash01(x, y, 113) > 0.93 ? 0.08 : 0.0;
-            SetPixel(panel, x, y, Scaled(QColor(242, 230, 196), 0.95 + n * 0.08 - speck));
-        }
+    const int s = scale();
+    PaintTexture(panel, plaque, [s](double x, double y) {
+        const double n = Fractal(x * 0.5, y * 0.5, 111, 3);
+        // One speck per pixel of the file: a twin's sand is finer.
+        const int px = static_cast<int>(std::floor(x * s)), py = static_cast<int>(std::floor(y * s));
+        const double speck = Hash01(px, py, 113) > 0.93 ? 0.08 : 0.0;
+        return Scaled(QColor(242, 230, 196), 0.95 + n * 0.08 - speck);
+    });
     BevelEdges(panel, plaque, QColor(60, 40, 20), QColor(60, 40, 20));
     BevelEdges(panel, plaque.adjusted(1, 1, -1, -1), QColor(255, 248, 226), QColor(196, 176, 128));
-    const QImage decor = RenderSmooth(panel.width(), panel.height(), [](QPainter& p) {
+    const QImage decor = RenderSmooth(LogicalSize(panel).width(), LogicalSize(panel).height(), [](QPainter& p) {
         // A small starfish and a shell in the sand between the scores and the icon.
         p.setPen(QPen(QColor(150, 60, 0), 0.6));
         p.setBrush(QColor(246, 140, 50));
@@ -182,7 +182,7 @@ QImage OceanArt::panel(const QImage& bandBehind) const {
         p.setBrush(Qt::NoBrush);
         for (const QPointF& c : {QPointF(182, 14), QPointF(187, 19), QPointF(184, 25)})
             p.drawEllipse(c, 1.5, 1.5);
-    });
+    }, 4, scale());
     DrawOver(panel, decor);
     const QRect niche(325 - panelLeft - 2, 8, 24, 24);
     BevelEdges(panel, niche, QColor(160, 136, 90), QColor(255, 250, 232));

@@ -114,7 +114,7 @@ void OceanArt::paintStone(QPainter& painter, int set, int variant) const {
 
 QImage OceanArt::stone(int set, int variant, bool highlighted) const {
     const QImage drawing = RenderSmooth(fieldSize, fieldSize,
-                                        [this, set, variant](QPainter& p) { paintStone(p, set, variant); });
+                                        [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
     if (highlighted) return WithShadow(drawing, QPoint(1, 1), QColor(150, 70, 0, 150));
     return WithShadow(drawing, QPoint(1, 1), QColor(20, 50, 100, 110));
 }

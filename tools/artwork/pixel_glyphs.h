@@ -26,8 +26,9 @@ enum class Glyph {
 Glyph DigitGlyph(int digit);
 QSize GlyphSize(Glyph glyph);
 
-// Sets the glyph's pixels with top-left at (x, y). With a valid `outline` colour, every pixel
-// next to the glyph (the eight neighbours) is set to it first, so the glyph reads on any ground.
+// Sets the glyph's pixels with top-left at (x, y) (logical pixels). With a valid `outline` colour,
+// every pixel next to the glyph (the eight neighbours) is set to it first, so the glyph reads on
+// any ground. Into a picture of scale 2 a digit is drawn with rounded corners, not in blocks.
 void DrawGlyph(QImage& image, Glyph glyph, int x, int y, const QColor& ink, const QColor& outline = QColor());
 
 // Same, but the outline only to the right and below: a one-pixel drop shadow.

@@ -58,31 +58,52 @@ QColor WithAlpha(const QColor& c, int alpha) {
     return result;
 }
 
-QImage Transparent(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+int ScaleOf(const QImage& image) {
+    return static_cast<int>(std::lround(image.devicePixelRatio()));
+}
+
+QSize LogicalSize(const QImage& image) {
+    return image.size() / ScaleOf(image);
+}
+
+QRect LogicalRect(const QImage& image) {
+    return QRect(QPoint(0, 0), LogicalSize(image));
+}
+
+QImage LogicalCopy(const QImage& image, const QRect& rect) {
+    const int s = ScaleOf(image);
+    QImage copy = image.copy(rect.x() * s, rect.y() * s, rect.width() * s, rect.height() * s);
+    copy.setDevicePixelRatio(s);
+    return copy;
+}
+
+QImage Transparent(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }
 
-QImage Solid(int width, int height, const QColor& colour) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage Solid(int width, int height, const QColor& colour, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(colour);
     return image;
 }
 
-QImage RenderSmooth(int width, int height, const std::function<void(QPainter&)>& draw, int factor) {
-    QImage big = Transparent(width * factor, height * factor);
+QImage RenderSmooth(int width, int height, const std::function<void(QPainter&)>& draw, int factor, int scale) {
+    QImage big = Transparent(width * scale * factor, height * scale * factor);
     {
         QPainter painter(&big);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(factor, factor);
+        painter.scale(factor * scale, factor * scale);
         draw(painter);
     }
     // Box filter: every output pixel is the mean of its factor x factor block.
-    QImage small = Transparent(width, height);
+    QImage small = Transparent(width, height, scale);
     const int n = factor * factor;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < height * scale; ++y)
+        for (int x = 0; x < width * scale; ++x) {
             int a = 0, r = 0, g = 0, b = 0;
             for (int dy = 0; dy < factor; ++dy) {
                 const QRgb* row = reinterpret_cast<const QRgb*>(big.constScanLine(y * factor + dy));
@@ -99,6 +120,23 @@ QImage RenderSmooth(int width, int height, const std::function<void(QPainter&)>&
     return small;
 }
 
+void PaintTexture(QImage& image, const QRect& rect, const std::function<QColor(double x, double y)>& colourAt) {
+    const int s = ScaleOf(image);
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            for (int dy = 0; dy < s; ++dy)
+                for (int dx = 0; dx < s; ++dx) {
+                    const int px = x * s + dx, py = y * s + dy;
+                    if (px < 0 || py < 0 || px >= image.width() || py >= image.height()) continue;
+                    image.setPixelColor(px, py, colourAt(x + (dx + 0.5) / s - 0.5, y + (dy + 0.5) / s - 0.5));
+                }
+}
+
+void DrawPart(QPainter& painter, QPointF at, const QImage& image, const QRectF& source) {
+    const int s = ScaleOf(image);
+    painter.drawImage(at, image, QRectF(source.x() * s, source.y() * s, source.width() * s, source.height() * s));
+}
+
 void DrawOver(QImage& base, const QImage& layer, QPoint at) {
     QPainter painter(&base);
     painter.drawImage(at, layer);
@@ -111,7 +149,7 @@ QImage WithShadow(const QImage& layer, QPoint offset, const QColor& colour) {
         tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
         tint.fillRect(shadow.rect(), colour);
     }
-    QImage result = Transparent(layer.width(), layer.height());
+    QImage result = Transparent(LogicalSize(layer).width(), LogicalSize(layer).height(), ScaleOf(layer));
     QPainter painter(&result);
     painter.drawImage(offset, shadow);
     painter.drawImage(0, 0, layer);
@@ -120,8 +158,10 @@ QImage WithShadow(const QImage& layer, QPoint offset, const QColor& colour) {
 
 QImage Halo(const QImage& layer, double radius, const QColor& colour) {
     const QImage src = layer.convertToFormat(QImage::Format_ARGB32);
-    QImage result = Transparent(layer.width(), layer.height());
-    const int reach = static_cast<int>(std::ceil(radius));
+    const int s = ScaleOf(layer);
+    QImage result = Transparent(LogicalSize(layer).width(), LogicalSize(layer).height(), s);
+    // Distances are measured in pixels of the layer and compared in logical pixels.
+    const int reach = static_cast<int>(std::ceil(radius * s));
     for (int y = 0; y < src.height(); ++y)
         for (int x = 0; x < src.width(); ++x) {
             double best = 0;
@@ -129,12 +169,12 @@ QImage Halo(const QImage& layer, double radius, const QColor& colour) {
                 for (int dx = -reach; dx <= reach; ++dx) {
                     const int sx = x + dx, sy = y + dy;
                     if (sx < 0 || sy < 0 || sx >= src.width() || sy >= src.height()) continue;
-                    const double d = std::hypot(dx, dy);
+                    const double d = std::hypot(dx, dy) / s;
                     if (d > radius) continue;
                     const double coverage = qAlpha(src.pixel(sx, sy)) / 255.0;
                     best = std::max(best, coverage * (1.0 - d / (radius + 1.0)));
                 }
-            if (best > 0) BlendPixel(result, x, y, colour, std::min(1.0, best * 1.6));
+            if (best > 0) BlendDevicePixel(result, x, y, colour, std::min(1.0, best * 1.6));
         }
     QPainter painter(&result);
     painter.drawImage(0, 0, layer);
@@ -156,24 +196,43 @@ void BevelEdges(QImage& image, const QRect& rect, const QColor& light, const QCo
 }
 
 void AddGrain(QImage& image, const QRect& rect, double amplitude, double scale, std::uint32_t seed) {
+    const int s = ScaleOf(image);
     for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) continue;
-            const double n = Fractal(x / scale, y / scale, seed, 3) * 2 - 1;
-            const QColor c = QColor::fromRgba(image.pixel(x, y));
-            auto channel = [&](int v) {
-                return std::clamp(static_cast<int>(std::lround(v + n * amplitude)), 0, 255);
-            };
-            SetPixel(image, x, y, QColor(channel(c.red()), channel(c.green()), channel(c.blue()), c.alpha()));
-        }
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            for (int dy = 0; dy < s; ++dy)
+                for (int dx = 0; dx < s; ++dx) {
+                    const int px = x * s + dx, py = y * s + dy;
+                    if (px < 0 || py < 0 || px >= image.width() || py >= image.height()) continue;
+                    // Noise read at the pixel's own centre: a twin's grain is finer, not coarser.
+                    const double gx = x + (dx + 0.5) / s - 0.5, gy = y + (dy + 0.5) / s - 0.5;
+                    const double n = Fractal(gx / scale, gy / scale, seed, 3) * 2 - 1;
+                    const QColor c = QColor::fromRgba(image.pixel(px, py));
+                    auto channel = [&](int v) {
+                        return std::clamp(static_cast<int>(std::lround(v + n * amplitude)), 0, 255);
+                    };
+                    image.setPixelColor(px, py,
+                                        QColor(channel(c.red()), channel(c.green()), channel(c.blue()), c.alpha()));
+                }
 }
 
 void SetPixel(QImage& image, int x, int y, const QColor& colour) {
-    if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return;
-    image.setPixelColor(x, y, colour);
+    const int s = ScaleOf(image);
+    for (int dy = 0; dy < s; ++dy)
+        for (int dx = 0; dx < s; ++dx) {
+            const int px = x * s + dx, py = y * s + dy;
+            if (px < 0 || py < 0 || px >= image.width() || py >= image.height()) continue;
+            image.setPixelColor(px, py, colour);
+        }
 }
 
 void BlendPixel(QImage& image, int x, int y, const QColor& colour, double opacity) {
+    const int s = ScaleOf(image);
+    for (int dy = 0; dy < s; ++dy)
+        for (int dx = 0; dx < s; ++dx)
+            BlendDevicePixel(image, x * s + dx, y * s + dy, colour, opacity);
+}
+
+void BlendDevicePixel(QImage& image, int x, int y, const QColor& colour, double opacity) {
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return;
     const QColor under = image.pixelColor(x, y);
     const double a = std::clamp(opacity, 0.0, 1.0) * colour.alphaF();

@@ -24,10 +24,14 @@ struct MarkStyle {
 };
 
 // One visual theme: everything needed to write its folder. The symbol sets are indexed
-// 0 "Kolo", 1 "Kriz", 2 "Znk1".
+// 0 "Kolo", 1 "Kriz", 2 "Znk1". Sizes below are logical pixels; every picture comes at the theme's
+// scale (raster.h): 1 for the 1x files, 2 for the twins.
 class ThemeArt {
 public:
+    explicit ThemeArt(int scale) : scale_(scale) {}
     virtual ~ThemeArt() = default;
+
+    int scale() const { return scale_; }
 
     virtual QString folderName() const = 0;
     virtual std::array<QString, symbolSetCount> setNames() const = 0;
@@ -54,11 +58,14 @@ public:
     virtual QImage panel(const QImage& bandBehind) const = 0;
 
     virtual MarkStyle markStyle() const = 0;
+
+private:
+    int scale_;
 };
 
-std::unique_ptr<ThemeArt> MakeGothicArt();
-std::unique_ptr<ThemeArt> MakeGardenArt();
-std::unique_ptr<ThemeArt> MakeOceanArt();
-std::unique_ptr<ThemeArt> MakeMysteryArt();
+std::unique_ptr<ThemeArt> MakeGothicArt(int scale);
+std::unique_ptr<ThemeArt> MakeGardenArt(int scale);
+std::unique_ptr<ThemeArt> MakeOceanArt(int scale);
+std::unique_ptr<ThemeArt> MakeMysteryArt(int scale);
 
 } // namespace artwork

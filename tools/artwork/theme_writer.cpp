@@ -26,8 +26,9 @@ QImage SymbolPicture(const ThemeArt& theme, int set, int variant) {
 bool WriteTheme(const ThemeArt& theme, const QString& obrFolder, QStringList* written, QString* error) {
     const QString folder = obrFolder + "/" + theme.folderName() + "/";
     auto write = [&](const QImage& image, const QString& name) {
-        if (!WriteBmp24(image, folder + name, error)) return false;
-        if (written) written->append(folder + name);
+        const QString path = folder + ScaledFileName(name, theme.scale());
+        if (!WriteBmp24(image, path, error)) return false;
+        if (written) written->append(path);
         return true;
     };
 
@@ -35,14 +36,14 @@ bool WriteTheme(const ThemeArt& theme, const QString& obrFolder, QStringList* wr
     const int far = boardPixels - bandWidth;
     // Corners are 40 x 40 and sides run the full 480: the program anchors every fill at the
     // board's origin, so each piece shows exactly the pixels of the composed frame.
-    const bool frameOk = write(frame.copy(0, 0, bandWidth, bandWidth), "LHroh.bmp") &&
-                         write(frame.copy(far, 0, bandWidth, bandWidth), "PHroh.bmp") &&
-                         write(frame.copy(far, far, bandWidth, bandWidth), "PDroh.bmp") &&
-                         write(frame.copy(0, far, bandWidth, bandWidth), "LDroh.bmp") &&
-                         write(frame.copy(0, 0, boardPixels, bandWidth), "Hbok.bmp") &&
-                         write(frame.copy(far, 0, bandWidth, boardPixels), "Pbok.bmp") &&
-                         write(frame.copy(0, far, boardPixels, bandWidth), "Dbok.bmp") &&
-                         write(frame.copy(0, 0, bandWidth, boardPixels), "Lbok.bmp") &&
+    const bool frameOk = write(LogicalCopy(frame, QRect(0, 0, bandWidth, bandWidth)), "LHroh.bmp") &&
+                         write(LogicalCopy(frame, QRect(far, 0, bandWidth, bandWidth)), "PHroh.bmp") &&
+                         write(LogicalCopy(frame, QRect(far, far, bandWidth, bandWidth)), "PDroh.bmp") &&
+                         write(LogicalCopy(frame, QRect(0, far, bandWidth, bandWidth)), "LDroh.bmp") &&
+                         write(LogicalCopy(frame, QRect(0, 0, boardPixels, bandWidth)), "Hbok.bmp") &&
+                         write(LogicalCopy(frame, QRect(far, 0, bandWidth, boardPixels)), "Pbok.bmp") &&
+                         write(LogicalCopy(frame, QRect(0, far, boardPixels, bandWidth)), "Dbok.bmp") &&
+                         write(LogicalCopy(frame, QRect(0, 0, bandWidth, boardPixels)), "Lbok.bmp") &&
                          write(ComposePanelStrip(theme, frame), "infoa.bmp") &&
                          write(theme.field(), "Pole.bmp");
     if (!frameOk) return false;

@@ -5,17 +5,17 @@
 
 namespace artwork {
 
-std::unique_ptr<ThemeArt> MakeGothicArt() {
-    return std::make_unique<GothicArt>();
+std::unique_ptr<ThemeArt> MakeGothicArt(int scale) {
+    return std::make_unique<GothicArt>(scale);
 }
-std::unique_ptr<ThemeArt> MakeGardenArt() {
-    return std::make_unique<GardenArt>();
+std::unique_ptr<ThemeArt> MakeGardenArt(int scale) {
+    return std::make_unique<GardenArt>(scale);
 }
-std::unique_ptr<ThemeArt> MakeOceanArt() {
-    return std::make_unique<OceanArt>();
+std::unique_ptr<ThemeArt> MakeOceanArt(int scale) {
+    return std::make_unique<OceanArt>(scale);
 }
-std::unique_ptr<ThemeArt> MakeMysteryArt() {
-    return std::make_unique<MysteryArt>();
+std::unique_ptr<ThemeArt> MakeMysteryArt(int scale) {
+    return std::make_unique<MysteryArt>(scale);
 }
 
 } // namespace artwork

@@ -2,6 +2,7 @@
 
 #include "bmp_file.h"
 #include "lettering.h"
+#include "raster.h"
 #include "title_scenes.h"
 
 #include <QLinearGradient>
@@ -27,9 +28,8 @@ void PaintStoneAt(QPainter& painter, const ThemeArt& theme, int set, int variant
     painter.restore();
 }
 
-QImage TitlePicture(const TitleThemes& themes, const QString& fontFamily) {
-    QImage picture(boardPixels, boardPixels, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::black);
+QImage TitlePicture(const TitleThemes& themes, const QString& fontFamily, int scale) {
+    QImage picture = Solid(boardPixels, boardPixels, Qt::black, scale);
     PaintArea(picture, oceanArea,
               [&](QPainter& p) { PaintOceanScene(p, oceanArea, themes.ocean, fontFamily); });
     PaintArea(picture, gothicArea,
@@ -40,12 +40,10 @@ QImage TitlePicture(const TitleThemes& themes, const QString& fontFamily) {
               [&](QPainter& p) { PaintMysteryScene(p, mysteryArea, themes.mystery, fontFamily); });
 
     // A dark seam between the sea and the rest.
-    PaintArea(picture, picture.rect(), [](QPainter& p) {
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QColor(8, 24, 60));
-        p.drawLine(oceanArea.right(), 0, oceanArea.right(), boardPixels - 1);
-        p.setPen(QColor(40, 38, 34));
-        p.drawLine(oceanArea.right() + 1, 0, oceanArea.right() + 1, boardPixels - 1);
+    PaintArea(picture, LogicalRect(picture), [](QPainter& p) {
+        // Whole logical pixels, so the twin's seam lies on the same click-region border.
+        p.fillRect(QRect(oceanArea.right(), 0, 1, boardPixels), QColor(8, 24, 60));
+        p.fillRect(QRect(oceanArea.right() + 1, 0, 1, boardPixels), QColor(40, 38, 34));
     });
 
     // The name and the invitation head the largest area.
@@ -63,9 +61,9 @@ QImage TitlePicture(const TitleThemes& themes, const QString& fontFamily) {
     return picture;
 }
 
-bool WriteTitlePicture(const QString& path, const TitleThemes& themes, const QString& fontFamily,
+bool WriteTitlePicture(const QString& path, const TitleThemes& themes, const QString& fontFamily, int scale,
                        QString* error) {
-    return WriteBmp24(TitlePicture(themes, fontFamily), path, error);
+    return WriteBmp24(TitlePicture(themes, fontFamily, scale), path, error);
 }
 
 } // namespace artwork

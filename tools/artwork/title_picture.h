@@ -23,10 +23,10 @@ const QRect gardenArea(175, 260, 305, 220); // x >= 175, y >= 260
 const QRect mysteryArea(431, 301, 49, 179); // x > 430 and y > 300
 
 // The 480 x 480 title picture: the name, the invitation to pick a theme, and each theme's
-// area painted in its own look with its name.
-QImage TitlePicture(const TitleThemes& themes, const QString& fontFamily);
+// area painted in its own look with its name. At `scale` 2 the twin, drawn from themes of scale 2.
+QImage TitlePicture(const TitleThemes& themes, const QString& fontFamily, int scale);
 
-bool WriteTitlePicture(const QString& path, const TitleThemes& themes, const QString& fontFamily,
+bool WriteTitlePicture(const QString& path, const TitleThemes& themes, const QString& fontFamily, int scale,
                        QString* error);
 
 } // namespace artwork

@@ -10,16 +10,30 @@ namespace artwork {
 
 void PaintGardenScene(QPainter& p, const QRect& area, const ThemeArt& garden, const QString& fontFamily) {
     // A mown lawn: broad stripes of two greens.
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const bool stripe = ((x - y / 2) / 26) % 2 == 0;
-            const double grain = Fractal(x * 0.7, y * 0.18, 401, 2) - 0.5;
-            const QColor base = stripe ? QColor(120, 182, 76) : QColor(104, 166, 62);
-            p.setPen(Scaled(base, 1.0 + grain * 0.14));
-            p.drawPoint(x, y);
-        }
+    auto lawn = [](int x, int y, double gx, double gy) {
+        const bool stripe = ((x - y / 2) / 26) % 2 == 0;
+        const double grain = Fractal(gx * 0.7, gy * 0.18, 401, 2) - 0.5;
+        const QColor base = stripe ? QColor(120, 182, 76) : QColor(104, 166, 62);
+        return Scaled(base, 1.0 + grain * 0.14);
+    };
+    const int scale = static_cast<int>(std::lround(p.device()->devicePixelRatio()));
+    if (scale == 1) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                p.setPen(lawn(x, y, x, y));
+                p.drawPoint(x, y);
+            }
+    } else {
+        // The stripes keep their logical edges; the grain is read at every pixel of the twin.
+        QImage grass = Transparent(area.width(), area.height(), scale);
+        PaintTexture(grass, LogicalRect(grass), [&](double x, double y) {
+            const double gx = x + area.left(), gy = y + area.top();
+            return lawn(static_cast<int>(std::floor(gx)), static_cast<int>(std::floor(gy)), gx, gy);
+        });
+        p.drawImage(area.topLeft(), grass);
+    }
     // The frame's hedge with its timber edging closes the garden off from the wall above.
-    p.drawImage(QPointF(area.left(), area.top()), garden.topBand(), QRectF(10, 0, area.width(), 40));
+    DrawPart(p, QPointF(area.left(), area.top()), garden.topBand(), QRectF(10, 0, area.width(), 40));
 
     // A bed of all three flowers along the bottom, as the stones but large.
     const double bedTop = 420;

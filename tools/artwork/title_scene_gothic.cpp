@@ -13,24 +13,26 @@ namespace {
 
 // Ashlar courses 20 high with blocks 40 long, every other course shifted by half a block.
 void PaintWall(QPainter& p, const QRect& area) {
-    QImage wall(area.size(), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < wall.height(); ++y)
-        for (int x = 0; x < wall.width(); ++x) {
-            const int gx = x + area.left(), gy = y + area.top();
-            const int course = gy / 20, shift = (course % 2) * 20;
-            const int block = (gx + shift) / 40;
-            const int bx = (gx + shift) % 40, by = gy % 20;
-            const double tone =
-                0.92 + Hash01(block, course, 301) * 0.14 + (Fractal(gx / 3.0, gy / 3.0, 303, 3) - 0.5) * 0.12;
-            QColor c = Scaled(QColor(150, 146, 132), tone);
-            if (by == 0 || bx == 0)
-                c = QColor(84, 82, 72);
-            else if (by == 1 || bx == 1)
-                c = Scaled(c, 1.15);
-            else if (by == 19 || bx == 39)
-                c = Scaled(c, 0.78);
-            wall.setPixelColor(x, y, c);
-        }
+    const int scale = static_cast<int>(std::lround(p.device()->devicePixelRatio()));
+    QImage wall = Transparent(area.width(), area.height(), scale);
+    // Joints and arrises keep their logical pixels; the stone's tone is read at every pixel.
+    PaintTexture(wall, LogicalRect(wall), [&area](double x, double y) {
+        const double fx = x + area.left(), fy = y + area.top();
+        const int gx = static_cast<int>(std::floor(fx)), gy = static_cast<int>(std::floor(fy));
+        const int course = gy / 20, shift = (course % 2) * 20;
+        const int block = (gx + shift) / 40;
+        const int bx = (gx + shift) % 40, by = gy % 20;
+        const double tone =
+            0.92 + Hash01(block, course, 301) * 0.14 + (Fractal(fx / 3.0, fy / 3.0, 303, 3) - 0.5) * 0.12;
+        QColor c = Scaled(QColor(150, 146, 132), tone);
+        if (by == 0 || bx == 0)
+            c = QColor(84, 82, 72);
+        else if (by == 1 || bx == 1)
+            c = Scaled(c, 1.15);
+        else if (by == 19 || bx == 39)
+            c = Scaled(c, 0.78);
+        return c;
+    });
     p.drawImage(area.topLeft(), wall);
 }
 
@@ -105,7 +107,7 @@ void PaintGothicScene(QPainter& p, const QRect& area, const ThemeArt& gothic, co
     p.fillRect(QRectF(area.left(), 210, area.width(), 5), QColor(176, 172, 158));
     p.fillRect(QRectF(area.left(), 215, area.width(), 2), QColor(70, 68, 60));
     const QImage arcade = gothic.topBand();
-    p.drawImage(QPointF(area.left(), area.bottom() - 39), arcade, QRectF(0, 0, area.width(), 40));
+    DrawPart(p, QPointF(area.left(), area.bottom() - 39), arcade, QRectF(0, 0, area.width(), 40));
     // Rosettes of the frame's corners at both ends of the cornice.
     const QImage rosette = gothic.corner();
     p.drawImage(QPointF(area.left(), area.bottom() - 39), rosette);

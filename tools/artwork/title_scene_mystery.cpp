@@ -10,8 +10,8 @@ namespace artwork {
 void PaintMysteryScene(QPainter& p, const QRect& area, const ThemeArt& mystery, const QString& fontFamily) {
     // The frame's velvet band with its runes, standing upright, and a moon above the name.
     const QImage band = Turned(mystery.topBand(), 3);
-    p.drawImage(QPointF(area.left(), area.top()), band, QRectF(0, 60, 40, area.height()));
-    p.drawImage(QPointF(area.left() + 40, area.top()), band, QRectF(31, 60, 9, area.height()));
+    DrawPart(p, QPointF(area.left(), area.top()), band, QRectF(0, 60, 40, area.height()));
+    DrawPart(p, QPointF(area.left() + 40, area.top()), band, QRectF(31, 60, 9, area.height()));
     p.fillRect(area, QColor(40, 0, 6, 120));
     p.drawImage(QPointF(area.left() + 5, area.top() + 5), mystery.corner());
 

@@ -105,7 +105,7 @@ void PaintOceanScene(QPainter& p, const QRect& area, const ThemeArt& ocean, cons
     }
 
     // The surface: the frame's own wave band.
-    p.drawImage(QPointF(left, 0), ocean.topBand(), QRectF(20, 0, width, 40));
+    DrawPart(p, QPointF(left, 0), ocean.topBand(), QRectF(20, 0, width, 40));
 
     PaintFish(p, QPointF(left + 40, 118), 11, QColor(255, 200, 40), false);
     PaintFish(p, QPointF(left + 62, 134), 8, QColor(255, 160, 40), false);

@@ -1,0 +1,82 @@
+#pragma once
+// Reads the programs' ".bmp" pictures, and on a high-density screen their twins drawn at twice the
+// size ("Pole@2x.bmp" beside "Pole.bmp"). Header-only, compiled into each program on its own like
+// bitmap_check.h; each program words its own errors from the Failure it gets.
+
+#include "common/bitmap_check.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+
+namespace picture_file {
+
+// A picture file is a few kilobytes; anything this large is not one of ours.
+constexpr qint64 maxBytes = 64 * 1024 * 1024;
+
+enum class Failure { none, missing, notAFile, tooLarge, unreadable, damaged };
+
+struct Picture {
+    QImage image; // null unless failure is none
+    Failure failure = Failure::none;
+    QString detail; // unreadable: the system's reason; damaged: what is wrong (Czech)
+};
+
+// The bytes are checked and decoded from one read, so what was checked is what is drawn: the
+// toolkit decodes a file cut short and leaves the missing rows as whatever memory held.
+inline Picture Read(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return {{}, Failure::missing, {}};
+    if (!info.isFile()) return {{}, Failure::notAFile, {}}; // a pipe would block the open
+    if (info.size() > maxBytes) return {{}, Failure::tooLarge, {}};
+    QFile stream(path);
+    if (!stream.open(QIODevice::ReadOnly)) return {{}, Failure::unreadable, stream.errorString()};
+    QByteArray bytes = stream.readAll();
+    if (stream.error() != QFileDevice::NoError) return {{}, Failure::unreadable, stream.errorString()};
+
+    const std::string problem =
+        bitmap_check::BitmapProblem(std::string_view(bytes.constData(), bytes.size()));
+    if (!problem.empty()) return {{}, Failure::damaged, QString::fromStdString(problem)};
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "bmp");
+    QImage image = reader.read();
+    if (image.isNull()) return {{}, Failure::damaged, reader.errorString()};
+    return {image, Failure::none, {}};
+}
+
+// The twin's file name: the toolkit's "@2x" before the extension ("obr/karvelo@2x.bmp").
+inline QString TwinPath(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (dot <= slash + 1) return path + QLatin1String("@2x");
+    return path.left(dot) + QLatin1String("@2x") + path.mid(dot);
+}
+
+// Screens denser than one pixel per logical pixel draw the twins: exact at 2, smoothly scaled
+// down between 1 and 2. At 1 no twin is even looked for.
+inline bool WantsTwin(qreal deviceRatio) {
+    return deviceRatio > 1.0;
+}
+
+// What to draw for `single`, the 1x picture already read from `path`: its twin, marked with device
+// pixel ratio 2 so that it covers the same logical size, when the screen wants one and the twin
+// reads cleanly at exactly twice the size; otherwise `single` itself. The 1x file is the required
+// one, so a missing or damaged twin is no error.
+inline QImage WithTwin(const QImage& single, const QString& path, qreal deviceRatio) {
+    if (!WantsTwin(deviceRatio)) return single;
+    Picture twin = Read(TwinPath(path));
+    if (twin.failure != Failure::none || twin.image.size() != single.size() * 2) return single;
+    twin.image.setDevicePixelRatio(2.0);
+    return twin.image;
+}
+
+// The size a picture covers on the screen, in logical pixels, whichever file it came from.
+inline QSize LogicalSize(const QImage& image) {
+    return image.deviceIndependentSize().toSize();
+}
+
+} // namespace picture_file

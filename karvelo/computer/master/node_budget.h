@@ -1,0 +1,28 @@
+#pragma once
+// The amount of search, counted in nodes: a move costs the same on every machine.
+
+#include <cstdint>
+
+namespace karvelo::master {
+
+class NodeBudget {
+public:
+    explicit NodeBudget(std::int64_t total) : total_(total), limit_(total) {}
+
+    // Counts one node; false once the current limit is spent.
+    bool Spend() { return ++used_ <= limit_; }
+    bool Spent() const { return used_ >= limit_; }
+    std::int64_t Used() const { return used_; }
+    std::int64_t Total() const { return total_; }
+
+    // Caps the next phase at `amount` more nodes, never beyond the total.
+    void LimitPhase(std::int64_t amount) { limit_ = used_ + amount < total_ ? used_ + amount : total_; }
+    void LiftPhaseLimit() { limit_ = total_; }
+
+private:
+    std::int64_t total_;
+    std::int64_t limit_;
+    std::int64_t used_ = 0;
+};
+
+}  // namespace karvelo::master

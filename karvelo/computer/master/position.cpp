@@ -1,0 +1,83 @@
+#include "karvelo/computer/master/position.h"
+
+#include "karvelo/computer/master/zobrist_keys.h"
+
+namespace karvelo::master {
+
+Position::Position(const Board& board) {
+    state_.fill(fsBorder);
+    for (int x = 1; x <= boardSize; ++x)
+        for (int y = 1; y <= boardSize; ++y) state_[CellOf(x, y)] = fsEmpty;
+    // Keys of the empty board: only the edge blocks.
+    for (int x = 1; x <= boardSize; ++x)
+        for (int y = 1; y <= boardSize; ++y) {
+            const int cell = CellOf(x, y);
+            for (int d = 0; d < 4; ++d) {
+                std::uint16_t key = 0;
+                for (int offset = -4; offset <= 4; ++offset)
+                    if (offset != 0 && state_[cell + offset * directionStep[d]] == fsBorder)
+                        key = std::uint16_t(key + 2 * lineDigitWeight[LineDigit(offset)]);
+                key_[cell][d] = {key, key};
+            }
+        }
+    for (int x = 1; x <= boardSize; ++x)
+        for (int y = 1; y <= boardSize; ++y) {
+            const int s = board[x][y].state;
+            if (s == 1 || s == 2) Place(CellOf(x, y), s);
+        }
+}
+
+// Adds (sign 1) or removes (sign -1) a stone's digits in the keys of the fields that see it.
+void Position::Shift(int cell, int contestant, int sign) {
+    const int own = contestant - 1;
+    const int other = 2 - contestant;
+    for (int d = 0; d < 4; ++d) {
+        for (int offset = -4; offset <= 4; ++offset) {
+            if (offset == 0) continue;
+            // The stone lies at `offset` from the field `cell - offset * step`.
+            auto& keys = key_[cell - offset * directionStep[d]][d];
+            const int w = lineDigitWeight[LineDigit(offset)];
+            keys[own] = std::uint16_t(keys[own] + sign * w);
+            keys[other] = std::uint16_t(keys[other] + sign * 2 * w);
+        }
+    }
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy)
+            near_[cell + dx * span + dy] = std::uint8_t(near_[cell + dx * span + dy] + sign);
+}
+
+void Position::Place(int cell, int contestant) {
+    state_[cell] = std::uint8_t(contestant);
+    hash_ ^= zobristKeys[cell][contestant - 1];
+    ++stones_;
+    Shift(cell, contestant, 1);
+}
+
+void Position::Take(int cell) {
+    const int contestant = state_[cell];
+    Shift(cell, contestant, -1);
+    --stones_;
+    hash_ ^= zobristKeys[cell][contestant - 1];
+    state_[cell] = fsEmpty;
+}
+
+void Position::NearbyEmpty(CellList& out) const {
+    out.Clear();
+    for (int x = 1; x <= boardSize; ++x) {
+        const int column = CellOf(x, 1);
+        for (int cell = column; cell < column + boardSize; ++cell)
+            if (near_[cell] != 0 && state_[cell] == fsEmpty) out.Push(cell);
+    }
+}
+
+void Position::FiveFieldsAlong(int cell, int direction, int contestant, std::vector<int>& out) const {
+    for (int offset = -4; offset <= 4; ++offset) {
+        const int q = cell + offset * directionStep[direction];
+        if (state_[q] != fsEmpty || Shape(q, direction, contestant) != LineShape::Five) continue;
+        bool seen = false;
+        for (int c : out) seen = seen || c == q;
+        if (!seen) out.push_back(q);
+    }
+}
+
+}  // namespace karvelo::master

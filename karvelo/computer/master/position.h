@@ -1,0 +1,123 @@
+#pragma once
+// The board as the search sees it: a padded one-dimensional array, and for every field, direction
+// and contestant the line key of its neighbourhood, kept up to date as stones are placed and taken
+// back, so that the shape a move would make is one table look-up.
+
+#include "karvelo/computer/master/line_patterns.h"
+#include "karvelo/match/board.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace karvelo::master {
+
+constexpr int padding = 4;  // the line keys look four fields beyond the edge
+constexpr int span = boardSize + 2 * padding;
+constexpr int cellCount = span * span;
+constexpr int noCell = -1;
+
+// Steps of the four directions (1, 1), (1, 0), (0, 1), (1, -1), the order the five test uses.
+constexpr std::array<int, 4> directionStep = {span + 1, span, 1, span - 1};
+
+constexpr int CellOf(int x, int y) { return (x - 1 + padding) * span + (y - 1 + padding); }
+constexpr int XOf(int cell) { return cell / span - padding + 1; }
+constexpr int YOf(int cell) { return cell % span - padding + 1; }
+
+constexpr int Other(int contestant) { return 3 - contestant; }
+
+// What a move on one field makes for one contestant, summed over the four directions.
+struct MoveShapes {
+    int fives = 0;
+    int openFours = 0;
+    int fours = 0;       // simple fours, one completing field each
+    int openThrees = 0;
+    int weight = 0;      // the shapes' weights summed; see ShapeWeight
+    bool MakesFive() const { return fives > 0; }
+    bool MakesFour() const { return fives + openFours + fours > 0; }
+    // A move that wins by force unless the other side completes five first.
+    bool MakesUnstoppableFour() const { return openFours > 0 || fours >= 2; }
+};
+
+// A list of fields that needs no allocation: the search fills one in every node.
+struct CellList {
+    std::array<std::int16_t, boardSize * boardSize> cells{};
+    int size = 0;
+    void Clear() { size = 0; }
+    void Push(int cell) { cells[std::size_t(size++)] = std::int16_t(cell); }
+    int operator[](int i) const { return cells[std::size_t(i)]; }
+};
+
+// How much a shape is worth as part of a field's value; used by the evaluation and move order. A
+// lone stone with room around it is worth nothing yet, so fields far from every stone score 0.
+constexpr int ShapeWeight(LineShape s) {
+    constexpr int weights[] = {0, 0, 0, 6, 16, 24, 70, 80, 600, 3000};
+    return weights[int(s)];
+}
+
+// A shape's part of MoveShapes packed into one number, so that the four directions add up in one
+// sum: counts of fives, open fours, fours and open threes in four bits each, the weight above.
+constexpr std::uint32_t PackedShape(LineShape s) {
+    const std::uint32_t count = s == LineShape::Five        ? 1u
+                                : s == LineShape::OpenFour  ? 1u << 4
+                                : s == LineShape::Four      ? 1u << 8
+                                : s == LineShape::OpenThree ? 1u << 12
+                                                            : 0u;
+    return count | std::uint32_t(ShapeWeight(s)) << 16;
+}
+
+inline constexpr std::array<std::uint32_t, 10> packedShapes = {
+    PackedShape(LineShape::None),  PackedShape(LineShape::One),       PackedShape(LineShape::OpenOne),
+    PackedShape(LineShape::Two),   PackedShape(LineShape::OpenTwo),   PackedShape(LineShape::Three),
+    PackedShape(LineShape::OpenThree), PackedShape(LineShape::Four), PackedShape(LineShape::OpenFour),
+    PackedShape(LineShape::Five)};
+
+class Position {
+public:
+    explicit Position(const Board& board);
+
+    int State(int cell) const { return state_[cell]; }
+    bool IsEmpty(int cell) const { return state_[cell] == fsEmpty; }
+    int Stones() const { return stones_; }
+    std::uint64_t Hash() const { return hash_; }
+
+    LineShape Shape(int cell, int direction, int contestant) const {
+        return shapes_[key_[cell][direction][contestant - 1]];
+    }
+    MoveShapes ShapesOf(int cell, int contestant) const {
+        const auto& keys = key_[cell];
+        const int c = contestant - 1;
+        const std::uint32_t sum =
+            packedShapes[std::size_t(shapes_[keys[0][c]])] + packedShapes[std::size_t(shapes_[keys[1][c]])] +
+            packedShapes[std::size_t(shapes_[keys[2][c]])] + packedShapes[std::size_t(shapes_[keys[3][c]])];
+        MoveShapes m;
+        m.fives = int(sum & 15);
+        m.openFours = int(sum >> 4 & 15);
+        m.fours = int(sum >> 8 & 15);
+        m.openThrees = int(sum >> 12 & 15);
+        m.weight = int(sum >> 16);
+        return m;
+    }
+
+    void Place(int cell, int contestant);
+    void Take(int cell);
+
+    // The empty fields within two of a stone, in x-major order: where the search looks for moves.
+    void NearbyEmpty(CellList& out) const;
+
+    // The empty fields on which `contestant` would complete five along the line of direction
+    // through `cell` (within four fields of it).
+    void FiveFieldsAlong(int cell, int direction, int contestant, std::vector<int>& out) const;
+
+private:
+    const std::array<LineShape, lineKeyCount>& shapes_ = LineShapeTable();
+    std::array<std::uint8_t, cellCount> state_{};
+    std::array<std::uint8_t, cellCount> near_{};
+    std::array<std::array<std::array<std::uint16_t, 2>, 4>, cellCount> key_{};
+    std::uint64_t hash_ = 0;
+    int stones_ = 0;
+
+    void Shift(int cell, int contestant, int sign);
+};
+
+}  // namespace karvelo::master

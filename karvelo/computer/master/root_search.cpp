@@ -1,0 +1,99 @@
+#include "karvelo/computer/master/root_search.h"
+
+#include "karvelo/computer/master/alpha_beta.h"
+#include "karvelo/computer/master/move_value.h"
+#include "karvelo/computer/master/node_budget.h"
+#include "karvelo/computer/master/position.h"
+#include "karvelo/computer/master/threat_search.h"
+
+#include <algorithm>
+
+namespace karvelo::master {
+
+namespace {
+
+constexpr int maxChainFours = 12;   // with the five that ends it, 25 plies
+constexpr int maxSearchDepth = 12;  // the budget ends the deepening long before
+constexpr int defenceCandidates = 20;
+
+std::vector<BoardPoint> PointsOf(std::vector<int> cells) {
+    std::sort(cells.begin(), cells.end());  // cell order is x-major
+    std::vector<BoardPoint> points;
+    for (int c : cells) points.push_back({XOf(c), YOf(c)});
+    return points;
+}
+
+// The nearby fields, most promising first.
+std::vector<int> OrderedMoves(const Position& pos, const CellList& cells, int me) {
+    std::vector<std::pair<int, int>> scored;
+    for (int i = 0; i < cells.size; ++i) scored.push_back({MoveValue(pos, cells[i], me), cells[i]});
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<int> moves;
+    for (const auto& s : scored) moves.push_back(s.second);
+    return moves;
+}
+
+}  // namespace
+
+std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t nodeBudget,
+                                   std::int64_t* nodesUsed) {
+    if (nodesUsed) *nodesUsed = 0;
+    Position pos(board);
+    const int other = Other(me);
+    constexpr int centre = boardSize / 2;
+    if (pos.Stones() == 0) return {{centre, centre}};
+    CellList cells;
+    pos.NearbyEmpty(cells);
+    if (cells.size == 0) return {};  // the board is full
+
+    // Wins in one, the other's fives to block, own unstoppable fours: no search needed.
+    std::vector<int> ownFives, otherFives, ownUnstoppable;
+    for (int i = 0; i < cells.size; ++i) {
+        const MoveShapes own = pos.ShapesOf(cells[i], me);
+        if (own.MakesFive()) ownFives.push_back(cells[i]);
+        if (own.MakesUnstoppableFour()) ownUnstoppable.push_back(cells[i]);
+        if (pos.ShapesOf(cells[i], other).MakesFive()) otherFives.push_back(cells[i]);
+    }
+    if (!ownFives.empty()) return PointsOf(ownFives);
+    if (!otherFives.empty()) return PointsOf(otherFives);
+    if (!ownUnstoppable.empty()) return PointsOf(ownUnstoppable);
+
+    NodeBudget nodes(std::max<std::int64_t>(nodeBudget, 1));
+    FourChainSearch chains(pos, nodes);
+    nodes.LimitPhase(nodes.Total() / 4);
+    int first = noCell;
+    const auto used = [&] {
+        if (nodesUsed) *nodesUsed = nodes.Used();
+    };
+    if (chains.FindWin(me, maxChainFours, &first)) {
+        used();
+        return PointsOf({first});
+    }
+
+    std::vector<int> moves = OrderedMoves(pos, cells, me);
+    // Defence: if the other side, were it on move, would win by fours (an open three included),
+    // keep only the fields after which it no longer does.
+    nodes.LimitPhase(nodes.Total() / 4);
+    if (chains.FindWin(other, maxChainFours, nullptr)) {
+        std::vector<int> refuting;
+        const int tried = std::min<int>(int(moves.size()), defenceCandidates);
+        for (int i = 0; i < tried && !nodes.Spent(); ++i) {
+            const int cell = moves[std::size_t(i)];
+            if (pos.ShapesOf(cell, me).MakesFour()) continue;  // a four only postpones the question
+            pos.Place(cell, me);
+            const bool stillWins = chains.FindWin(other, maxChainFours, nullptr);
+            pos.Take(cell);
+            if (!stillWins && !nodes.Spent()) refuting.push_back(cell);
+        }
+        if (!refuting.empty()) moves = refuting;
+    }
+    nodes.LiftPhaseLimit();
+    if (moves.size() > 12) moves.resize(12);
+    AlphaBetaSearch search(pos, nodes);
+    const std::vector<int> best = search.BestMoves(me, moves, maxSearchDepth);
+    used();
+    return PointsOf(best);
+}
+
+}  // namespace karvelo::master

@@ -1,0 +1,33 @@
+#pragma once
+// The search for a forced win by continuous fours: the attacker makes a four with every move, so
+// the defender's reply is always the one field that stops five, until the attacker makes a four
+// that cannot be stopped (an open four or two fours at once) or five.
+
+#include "karvelo/computer/master/node_budget.h"
+#include "karvelo/computer/master/position.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace karvelo::master {
+
+class FourChainSearch {
+public:
+    FourChainSearch(Position& pos, NodeBudget& nodes);
+
+    // Whether `attacker`, on move, wins by at most `maxFours` fours of its own; *firstMove gets
+    // the field to start with. A search cut short by the budget finds nothing.
+    bool FindWin(int attacker, int maxFours, int* firstMove);
+
+private:
+    Position& pos_;
+    NodeBudget& nodes_;
+    // Positions with the attacker on move already shown not to win with this many fours left.
+    std::vector<std::uint64_t> failed_;
+
+    bool Win(int attacker, int foursLeft, int* firstMove);
+    bool KnownFailure(int attacker, int foursLeft) const;
+    void RememberFailure(int attacker, int foursLeft);
+};
+
+}  // namespace karvelo::master

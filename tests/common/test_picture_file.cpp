@@ -1,0 +1,96 @@
+// The picture loader both programs compile in: failures told apart, and the @2x twins taken only
+// on a dense screen and only when they are sound.
+
+#include "common/picture_file.h"
+
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void WritePicture(const QString& path, int side, QColor colour) {
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(colour);
+    if (!image.save(path, "BMP")) qFatal("cannot write %s", qPrintable(path));
+}
+
+} // namespace
+
+class PictureFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void twinNames() {
+        QCOMPARE(picture_file::TwinPath("obr/Gothic/Pole.bmp"), QStringLiteral("obr/Gothic/Pole@2x.bmp"));
+        QCOMPARE(picture_file::TwinPath("obr/Gothic/Cisla/+++.bmp"),
+                 QStringLiteral("obr/Gothic/Cisla/+++@2x.bmp"));
+        QCOMPARE(picture_file::TwinPath("zarn3.bmp"), QStringLiteral("zarn3@2x.bmp"));
+        QCOMPARE(picture_file::TwinPath("a.b/name"), QStringLiteral("a.b/name@2x"));
+    }
+
+    void failuresAreToldApart() {
+        QTemporaryDir dir;
+        QCOMPARE(picture_file::Read(dir.filePath("none.bmp")).failure, picture_file::Failure::missing);
+        QCOMPARE(picture_file::Read(dir.path()).failure, picture_file::Failure::notAFile);
+        const QString cut = dir.filePath("cut.bmp");
+        WritePicture(cut, 20, Qt::red);
+        QFile(cut).resize(600);
+        const picture_file::Picture damaged = picture_file::Read(cut);
+        QCOMPARE(damaged.failure, picture_file::Failure::damaged);
+        QVERIFY(damaged.image.isNull());
+        QVERIFY2(damaged.detail.startsWith(QStringLiteral("má jen 600 z ")), qPrintable(damaged.detail));
+    }
+
+    void twinOnlyOnDenseScreensAndOnlyWhenSound_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("twinSide"); // 0: no twin; -1: a twin cut short
+        QTest::addColumn<bool>("twinDrawn");
+        QTest::newRow("ratio 1, sound twin") << 1.0 << 40 << false;
+        QTest::newRow("ratio 1.5, sound twin") << 1.5 << 40 << true;
+        QTest::newRow("ratio 2, sound twin") << 2.0 << 40 << true;
+        QTest::newRow("ratio 3, sound twin") << 3.0 << 40 << true;
+        QTest::newRow("ratio 2, no twin") << 2.0 << 0 << false;
+        QTest::newRow("ratio 2, twin cut short") << 2.0 << -1 << false;
+        QTest::newRow("ratio 2, twin of the same size") << 2.0 << 20 << false;
+        QTest::newRow("ratio 2, twin three times the size") << 2.0 << 60 << false;
+    }
+    void twinOnlyOnDenseScreensAndOnlyWhenSound() {
+        QFETCH(qreal, ratio);
+        QFETCH(int, twinSide);
+        QFETCH(bool, twinDrawn);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Pole.bmp");
+        WritePicture(path, 20, Qt::green);
+        if (twinSide != 0)
+            WritePicture(dir.filePath("Pole@2x.bmp"), qAbs(twinSide) == 1 ? 40 : twinSide, Qt::blue);
+        if (twinSide == -1) QFile(dir.filePath("Pole@2x.bmp")).resize(600);
+
+        const picture_file::Picture single = picture_file::Read(path);
+        QCOMPARE(single.failure, picture_file::Failure::none);
+        const QImage drawn = picture_file::WithTwin(single.image, path, ratio);
+        QCOMPARE(drawn.pixelColor(0, 0), twinDrawn ? QColor(Qt::blue) : QColor(Qt::green));
+        QCOMPARE(drawn.devicePixelRatio(), twinDrawn ? 2.0 : 1.0);
+        QCOMPARE(picture_file::LogicalSize(drawn), QSize(20, 20));
+    }
+
+    // Every shipped picture has a sound twin of exactly twice its size, so no dense screen falls
+    // back to a stretched picture.
+    void everyShippedPictureHasItsTwin() {
+        int pictures = 0;
+        QDirIterator files(QStringLiteral(SHIPPED_DATA_DIR), {QStringLiteral("*.bmp")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            if (path.endsWith(QLatin1String("@2x.bmp"))) continue;
+            const picture_file::Picture single = picture_file::Read(path);
+            const picture_file::Picture twin = picture_file::Read(picture_file::TwinPath(path));
+            QVERIFY2(twin.failure == picture_file::Failure::none, qPrintable(path));
+            QCOMPARE(twin.image.size(), single.image.size() * 2);
+            ++pictures;
+        }
+        QCOMPARE(pictures, 4 * 34 + 1 + 10); // four themes, the title picture, the minefield tiles
+    }
+};
+
+QTEST_GUILESS_MAIN(PictureFileTest)
+#include "test_picture_file.moc"
