@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and starts one of the games, or runs the whole test suite.
 #   ./run.sh karvelo | zarn      build and play (files live in ./play, seeded from data/)
 #   ./run.sh test [--sanitize]   build and run every test headless (--sanitize: with clang,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts two programs alternately and compares their wall time from fork to exit and their peak
 // resident memory.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks the bytes of a ".bmp" file against what its header announces, before the toolkit decodes
 // them: the toolkit returns an image for a file cut short and leaves the missing rows as whatever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the programs' ".bmp" pictures, and on a high-density screen their twins drawn at twice the
 // size ("Pole@2x.bmp" beside "Pole.bmp"). Header-only, compiled into each program on its own like

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Telling a screen reader something at once, from either program. A change of a control's name or
 // description is not reliably spoken; a focus that moves to an object the reader has not seen yet

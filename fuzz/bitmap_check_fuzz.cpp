@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files as a user's disk may leave them: the check stays inside the bytes, and a file it
 // accepts holds every pixel row and decodes to the size its header gives.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A broken property aborts the run, so libFuzzer keeps the input as a crash artifact.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Included by the top-level project: builds fuzz/ with clang beside the main build and runs every
 # target for FUZZ_SECONDS as a test, from its committed seeds.
 include(ExternalProject)

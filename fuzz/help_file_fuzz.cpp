@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NAPOVEDA.HLP as a careless copy may leave it: parsing never fails, stays inside the bytes, and
 // what it produces is what the viewer relies on.
 

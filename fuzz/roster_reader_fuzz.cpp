@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // data.dat as a user's disk may leave it: whatever the bytes, the reader stays inside them, loads
 // at most ten entries, and what it loaded survives a save and a second load unchanged.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/application.h"
 
 #include "karvelo/message_boxes.h"

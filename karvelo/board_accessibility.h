@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board as assistive technology sees it: 20 x 20 cells, each named by its column, its row and
 // what lies there, reachable through the table interface. The cell under the keyboard cursor has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard cursor of the match screen: one of the 20 x 20 fields, hidden until a key asks for it.
 

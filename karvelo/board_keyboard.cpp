@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/board_keyboard.h"
 
 #include "karvelo/picture_control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The match screen from the keyboard: the arrow keys move a cursor over the fields, Space or Enter
 // presses the field under it exactly as a mouse press in its middle would. A mouse press hides the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing the title picture and the match screen onto the persistent picture surfaces.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: menu, run-time controls shared by the pages, the board picture. It owns the
 // program's state and carries out what the match engine asks of the screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar and the commands that are not pages of their own.
 
 #include "karvelo/form1.h"

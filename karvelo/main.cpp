@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Karvelo: five in a row against friends or the computer.
 
 #include "karvelo/entry.h"

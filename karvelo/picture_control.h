@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture with a persistent drawing surface: what is painted stays until painted over.
 

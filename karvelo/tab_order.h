@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of a page are put on the window in whatever order the pages first need them; Tab
 // must still follow the page as it is read.

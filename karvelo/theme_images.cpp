@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/theme_images.h"
 
 #include "common/picture_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 31 images in use, refilled in place from the current theme and symbol choices.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four visual themes and the three symbol sets, and the choices that select them.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Names and folders of the installed games, shared by the install rules, the package and its tests.
 # The layout is Debian's for games: launchers in games/ (bin/ for a prefix outside /usr, such as
 # ~/.local, whose bin/ is on the user's PATH), the programs in lib/games/<game>/, their shipped

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Seeding of a game's working folder from its shipped files; sourced by the installed
 # launchers (embedded at install time) and by run.sh.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's client area. Tiles are painted onto a persistent image that every repaint shows,
 // so they survive the window being covered and uncovered.

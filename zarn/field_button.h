@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A field's push button. It knows its row and column only to tell a screen reader which field it
 // is and, once uncovered, what lies there; the game finds a clicked field from the button's position.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "zarn/field_keyboard.h"
 
 #include "zarn/field_button.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The minefield from the keyboard: the arrow keys move the focus one field in that direction,
 // uncovered fields included, so their counts can be read; Ctrl with an arrow jumps to the next

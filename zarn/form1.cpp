@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "zarn/form1.h"
 
 #include "common/spoken_focus.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: menu, labels, "Začít hru", the 400 field buttons, the timer. It owns the
 // game state and carries out what the uncovering rules ask of the screen. A main window, so that

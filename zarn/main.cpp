@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zarn: find the safe fields of a minefield.
 
 #include "zarn/startup.h"

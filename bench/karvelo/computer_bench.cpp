@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the computer players: each evaluation method against its plain reference on the same
 // positions, one computer move, whole computer matches with and without the window, and a human's
 // click answered by the computer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three evaluation methods written as plainly as possible, the yardstick for the program's
 // own: flat arrays of 22 x 22 ints indexed x * 22 + y, one function per method, no classes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of what a user waits for: loading a theme, repainting the board, a move.
 
 #include "karvelo/form1.h"

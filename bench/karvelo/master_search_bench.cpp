@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of CPU mistr: one move on positions of 10, 40 and 120 stones (median and worst over a
 // set of positions, by the wall clock and by processor time), and the nodes it searches per second.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for Karvelo's start-up: a bare window with a menu bar that paints one
 // 480 x 480 pixmap, ending after its first paint.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Karvelo exactly as the program does and ends as soon as the title screen has been
 // painted: the start-up figure of the side-by-side comparison.
 

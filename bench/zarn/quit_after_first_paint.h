@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ends the event loop once a window's first paint has completed, for start-up measurements.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a bare Qt Widgets window with 400 push buttons, ending after its
 // first paint.
 

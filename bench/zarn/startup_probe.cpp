@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Zarn exactly as its entry does and ends once the window has been painted for the first time.
 
 #include "quit_after_first_paint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-process timings: one click that uncovers a whole 20 x 20 field by flood fill, with its event
 // processing and tile loads, and laying out a new field at "Těžká".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/computer/field_evaluation.h"
 
 #include "karvelo/computer/evaluation_method.h"

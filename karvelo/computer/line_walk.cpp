@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/computer/line_walk.h"
 
 #include "karvelo/computer/run_weight.h"

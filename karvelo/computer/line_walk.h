@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The line walk (the beginner's method): every line of the table is walked from border to border,
 // and each empty field is credited by the stretch of the walked contestant's symbols before it and

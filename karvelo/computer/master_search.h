@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CPU mistr: a computer level that looks ahead. Like the other levels' valuations it is a function
 // of the board alone; the match engine does the placing and the calling back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Run credits (the novice's method): every run of up to four credits the empty fields at its ends.
 

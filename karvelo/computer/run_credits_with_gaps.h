@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Run credits with gaps (the advanced method): run credits, and a single empty field between a run
 // and more of the same contestant's symbols is valued as the line it would close.

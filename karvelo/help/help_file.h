@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help file: topics by context number in a small text format of our own (UTF-8).
 //

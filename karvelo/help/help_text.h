@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of a help topic. A read-only text edit rather than a text browser: a screen reader gets
 // it as a text with a caret, reads the line or paragraph the caret reaches and says that it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: a single top-level window, not modal, that shows one topic of the help file at a time
 // and follows the links between topics. The keyboard reads the text with a caret (Ctrl+Up/Down by

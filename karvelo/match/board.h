@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five-in-a-row board: 20 x 20 playable fields inside a ring of border fields, so that every
 // run count and line walk stops on a field that is neither empty nor a contestant's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/match/five_in_row.h"
 
 namespace karvelo {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/match/match_engine.h"
 
 #include "karvelo/computer/computer_move.h"

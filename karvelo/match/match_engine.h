@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The turn cycle of a match: start, human and computer moves, five in a row, end and score
 // exchange. Knows nothing of widgets; the window is reached through MatchHost.

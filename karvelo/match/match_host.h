@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the match engine asks of the window. Tests implement it with a scripted fake.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window that does nothing and answers No, for matches played without one (the arena, the
 // benchmarks, tests); override what you want to watch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match set-up page: contestants, symbols, first mover, field values, and the match start.
 
 #include "karvelo/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings page: the visual theme.
 
 #include "karvelo/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversion between the roster's code page 1250 bytes and UTF-8, at the window's edge.
 

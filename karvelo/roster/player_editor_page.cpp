@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player editor page: the roster list, a new player, one player's details, and the changes,
 // each stored in data.dat at once.
 

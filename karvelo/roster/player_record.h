@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One roster entry and the roster table. Names are code page 1250 bytes, one byte a character.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/roster/roster_edits.h"
 
 #include "karvelo/roster/codepage1250.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player editor's changes to the roster table, apart from any window. Names arrive as the user
 // typed them (UTF-8) and are stored as code page 1250 bytes, one byte a character. Every change

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // data.dat: reading and writing the roster in its fixed-column text format.
 

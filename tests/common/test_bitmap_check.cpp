@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture check both programs run before decoding: every shipped picture passes, and each
 // kind of damage is named.
 

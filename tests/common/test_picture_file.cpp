@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture loader both programs compile in: failures told apart, and the @2x twins taken only
 // on a dense screen and only when they are sound.
 

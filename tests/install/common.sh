@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the installation tests. The environment names the build and source folders, the
 # desktop ids and the version (see CMakeLists.txt).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An installation holds every expected file and nothing else; the menu entries and the
 # AppStream metadata validate and point at what was installed.
 source "$(dirname "$0")/common.sh"

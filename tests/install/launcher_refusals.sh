@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A launcher that cannot make its folder says why and stops with a non-zero status, without
 # starting the game; arguments are refused.
 source "$(dirname "$0")/common.sh"

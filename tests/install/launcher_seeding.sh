@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed launchers seed the player's own folder and start the game there; the roster a
 # player changed survives a reinstall (also one that ships another roster) and a second start,
 # while the shipped artwork and help are brought back.

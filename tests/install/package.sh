@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package builds from the build folder; its files, its control fields and its
 # dependency line are what the install rules and the programs need. It is not installed here.
 source "$(dirname "$0")/common.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window of each game belongs to its menu entry: the application names the installed
 // desktop file, so the desktop shows the entry's name and icon for the running game.
 #include "karvelo/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard play and what assistive technology sees: the windows, the named page controls, Tab in
 // reading order, the board cursor and the board as a table of cells.
 

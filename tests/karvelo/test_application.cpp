@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Errors that escape an event handler are shown once and the program goes on.
 
 #include "karvelo/application.h"

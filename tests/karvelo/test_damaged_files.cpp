@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged files at the window: a truncated or lying picture is refused like a missing one, and a
 // roster the folder cannot take is reported as what it is.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The images in use and the drawing of the match screen, read back pixel by pixel.
 
 #include "karvelo/drawing.h"

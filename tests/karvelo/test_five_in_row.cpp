@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board reset, the five test and the score exchange: the rules without a window.
 
 #include "karvelo/match/five_in_row.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the menu, the title-screen theme pick, the match guard and the settings page.
 
 #include "karvelo/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn cycle driven through the engine's own interface, with a scripted window.
 
 #include "karvelo/match/five_in_row.h"

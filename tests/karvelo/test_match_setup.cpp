@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match set-up page and a whole match between two humans played by mouse presses.
 
 #include "karvelo/form1.h"

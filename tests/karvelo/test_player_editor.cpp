@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player editor page, driven through its controls: the list, the two edits, the type list and
 // the buttons, with data.dat checked byte for byte after every change.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped tiles on the screen at the device pixel ratio the run starts with: CTest runs this at
 // QT_SCALE_FACTOR 1 and 2. At 2 every tile is its @2x twin, pixel for pixel where the 1x tile's
 // pixels stand at 1; at 1 the 1x tiles, pixel for pixel, although the twins lie beside them.

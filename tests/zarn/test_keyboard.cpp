@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The minefield by keyboard and screen reader: arrow keys over every field and Ctrl+arrow among the
 // covered ones, Space, the focus staying on an uncovered field, the field as one Tab stop, readable
 // uncovered fields, what is spoken after an uncovering and a new game, the windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field model without a window: mine laying, counting mines around, the win test.
 
 #include "support/minefield_art.h"

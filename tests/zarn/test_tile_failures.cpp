@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tile file that cannot be read: the error box from the application, and what the game keeps.
 
 #include "support/form_fixture.h"

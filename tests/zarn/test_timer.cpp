@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seconds counter and the time limit of "Střední", against a clock the test sets.
 
 #include "support/form_fixture.h"

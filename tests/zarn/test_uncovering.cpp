@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clicks, flood fill, loss and win against a scripted view: no window involved.
 
 #include "support/minefield_art.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window: controls, layout of the field per difficulty, painted tiles, loss and win.
 
 #include "support/form_fixture.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays both games by keyboard with the Orca screen reader listening, on a private desktop, and
 checks what Orca speaks: every result and move is heard when it happens, a cursor step speaks one
 field, pages, drop-downs and the help window speak what a blind player needs.

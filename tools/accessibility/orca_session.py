@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private desktop for checking the games with the Orca screen reader: a virtual screen, a session
 bus with the accessibility bus, a small window manager, speech-dispatcher speaking through espeak-ng
 into a null sound device, and Orca itself, whose every utterance lands in a transcript file.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the Orca screen reader with every utterance also written, as it is spoken, to a transcript:
 one line each, "SPEECH: <text>" or "KEY: <key name>", flushed at once (Orca's own debug file is
 written in blocks, too late to wait on).

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints what a screen reader finds in a running program: its windows and the controls now shown,
 with role, name, description and state, as AT-SPI reports them. Tables are summed up with their
 size and a few cells.

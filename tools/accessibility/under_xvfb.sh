@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a program on a virtual screen with the accessibility bus running, runs a command against
 # it (by default read_tree.py on the program), then ends all three.
 #   tools/accessibility/under_xvfb.sh build/zarn/zarn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // arena: plays computer levels against each other with the real rules, without a window, and
 // prints how often each wins and how long CPU mistr takes for a move.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws all shipped bitmaps of both games into an output root:
 //   artwork <root> [--preview <folder>]
 // writes <root>/data/obr/<theme>/..., <root>/data/obr/karvelo.bmp, <root>/data/mina.bmp,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "minefield_tiles.h"
 
 #include "bmp_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The position a gomoku engine holds between protocol commands, and the move a Karvelo level
 // chooses on it. Protocol coordinates are 0-based (0..19); the board keeps its border ring.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text protocol of gomoku engines, one command line in, the answer lines out, so that it is
 // tested line by line without pipes. main() only moves the lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pbrain-karvelo: one of Karvelo's computer levels as a gomoku engine for tournament managers,
 // speaking their text protocol on standard input and output.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The states a cell of the minefield can be in, and the array that holds them.
 

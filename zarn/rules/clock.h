@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Milliseconds since program start; tests set the time instead of waiting for it.
 

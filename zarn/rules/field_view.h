@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the uncovering rules ask of the window. The window implements it; tests script it.
 

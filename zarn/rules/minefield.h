@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game state of the minefield and the rules that need no window: laying a new field,
 // counting mines around a field, and the win test.

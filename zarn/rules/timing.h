@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Seconds counted by the game timer, and the time limit of "Střední".
 

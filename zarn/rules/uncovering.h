@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a click on a field does: loss on a mine, uncovering with flood fill, the win test.
 

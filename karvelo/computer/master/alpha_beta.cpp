@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/computer/master/alpha_beta.h"
 
 #include "karvelo/computer/master/move_value.h"

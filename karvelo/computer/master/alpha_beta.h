@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Principal-variation alpha-beta with iterative deepening over the most promising fields of every
 // position, a transposition table, and killer and history move order. Forced replies (blocking a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/computer/master/line_patterns.h"
 
 namespace karvelo::master {

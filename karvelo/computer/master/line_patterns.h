@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one stone would make along one line: the shape a contestant gets by placing on a field,
 // judged from the four fields on each side of it in that direction.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How promising a move is before any search: what it makes for the mover, and what it takes from
 // the other side. Orders the search's moves and is what the value marks show.

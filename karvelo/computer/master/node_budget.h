@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The amount of search, counted in nodes: a move costs the same on every machine.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/computer/master/position.h"
 
 #include "karvelo/computer/master/zobrist_keys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board as the search sees it: a padded one-dimensional array, and for every field, direction
 // and contestant the line key of its neighbourhood, kept up to date as stones are placed and taken

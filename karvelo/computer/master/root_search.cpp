@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/computer/master/root_search.h"
 
 #include "karvelo/computer/master/alpha_beta.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One move of CPU mistr: the shortcuts (a win in one, a five to block, an unstoppable four), its
 // own chain of fours, the defence against the other's, and the alpha-beta search over what is left.

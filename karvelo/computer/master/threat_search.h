@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search for a forced win by continuous fours: the attacker makes a four with every move, so
 // the defender's reply is always the one field that stops five, until the attacker makes a four

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Positions already searched, by Zobrist hash. Owned by one search and cleared with it, so a
 // move depends on the board alone.

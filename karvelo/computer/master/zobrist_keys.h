@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Zobrist keys of the padded board: fixed numbers generated at compile time, so that a position's
 // hash is the same in every run and on every machine.

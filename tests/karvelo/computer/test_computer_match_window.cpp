@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole match of a human against the advanced computer in the window, played by mouse presses
 // on the board, with the field values shown; everything checked is read back from the pixels.
 

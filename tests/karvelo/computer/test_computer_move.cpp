@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's choice of field, its moves within the turn cycle, and long series of computer
 // matches.
 

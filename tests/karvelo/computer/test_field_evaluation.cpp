@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three evaluation methods: their tables, worked positions, and what holds on any position.
 
 #include "karvelo/computer/evaluation_method.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPU mistr: tactics on set positions (a win in one, a four or an open three to answer, chains of
 // fours to find and see through), its field scores, and whole matches that a seed repeats.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help file format: topics by number, its tolerance of bad text, the load errors and the shipped file.
 
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: opening at a topic, following links, the single window, the messages on failure,
 // and reading by keyboard (caret, paragraphs, links spoken, Escape).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each level through the protocol plays the field the game itself plays: a human's match against
 // a computer in the match engine, and the engine fed the human's moves by TURN, with the field
 // draws of the game's generator, give the same moves.

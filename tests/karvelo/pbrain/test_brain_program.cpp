@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed form of the engine: the built pbrain-karvelo through a pipe, answering each line
 // as it comes (a manager waits for every answer before it sends on).
 

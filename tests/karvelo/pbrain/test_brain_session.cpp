@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine protocol driven line by line: a whole session, the answers to wrong input, and the
 // parts of the protocol Karvelo's rules do not play.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names between the screen's UTF-8 and the file's code page 1250 bytes.
 
 #include "karvelo/roster/codepage1250.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files the roster cannot fully read: missing, unreadable and damaged data.dat, and the backup kept
 // of a damaged one.
 

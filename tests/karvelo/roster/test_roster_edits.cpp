@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player editor's changes to the table: create, rename, delete, moves, sorts and name checks.
 
 #include "karvelo/roster/roster_edits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed-column layout of data.dat: exact bytes written, what is read back, and the table after
 // a load.
 

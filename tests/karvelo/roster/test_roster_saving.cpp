@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving data.dat: atomic replacement, failures that keep file and table, and save-then-reload.
 
 #include "karvelo/roster/roster_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A match between roster entries 0 and 1 with everything the engine needs, driven without a window.
 

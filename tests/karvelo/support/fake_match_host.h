@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window stand-in for the match engine: records what was asked of it, answers from a script.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A working folder with theme images and a roster, and the main window started in it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a complete set of theme images into a folder: every file a plain colour of its own, so a
 // pixel read back tells which file was drawn there.

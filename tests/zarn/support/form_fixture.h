@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A shown window with scripted random draws, clock and message boxes, in a folder of test tiles.
 // Its timer is stopped: tests call Timer1Timer themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hand-made fields from rows of text: '*' a mine, '.' a covered safe field.
 

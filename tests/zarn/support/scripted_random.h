@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A random engine that returns the draws a test lists, then a fixed pseudo-random sequence, and
 // counts the draws taken.
