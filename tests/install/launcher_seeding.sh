@@ -22,8 +22,8 @@ cmp -s "$folder/data.dat" "$shipped/data.dat" && fail "the roster edit did not t
 cp "$folder/data.dat" "$work/roster"
 rm "$folder/obr/Gothic/Pole.bmp"
 echo damaged >"$folder/NAPOVEDA.HLP"
-chmod 444 "$folder/obr/karvelo.bmp"
 echo damaged >>"$folder/obr/karvelo.bmp"
+chmod 444 "$folder/obr/karvelo.bmp"  # read-only too: the launcher must still replace it
 
 # A reinstall, as an upgrade that ships a different initial roster would be.
 install_into "$root" /usr
