@@ -69,8 +69,7 @@ bool RunOnce(Program& program) {
     return true;
 }
 
-template <typename T>
-T Median(std::vector<T> values) {
+template <typename T> T Median(std::vector<T> values) {
     std::sort(values.begin(), values.end());
     const size_t mid = values.size() / 2;
     return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;

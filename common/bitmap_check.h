@@ -23,12 +23,8 @@ namespace detail {
 inline std::uint32_t U16(std::string_view b, std::size_t at) {
     return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8;
 }
-inline std::uint32_t U32(std::string_view b, std::size_t at) {
-    return U16(b, at) | U16(b, at + 2) << 16;
-}
-inline std::int64_t S32(std::string_view b, std::size_t at) {
-    return std::int64_t(std::int32_t(U32(b, at)));
-}
+inline std::uint32_t U32(std::string_view b, std::size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
+inline std::int64_t S32(std::string_view b, std::size_t at) { return std::int64_t(std::int32_t(U32(b, at))); }
 
 constexpr std::uint32_t rgb = 0;
 constexpr std::uint32_t bitFields = 3;
@@ -36,8 +32,7 @@ constexpr std::uint32_t bitFields = 3;
 // A colour mask is one run of at most eight bits: each channel becomes one byte on screen.
 inline bool UsableMask(std::uint32_t mask) {
     if (mask == 0) return false;
-    while ((mask & 1) == 0)
-        mask >>= 1;
+    while ((mask & 1) == 0) mask >>= 1;
     return mask <= 0xFF && (mask & (mask + 1)) == 0;
 }
 

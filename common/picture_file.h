@@ -22,9 +22,9 @@ constexpr qint64 maxBytes = 64 * 1024 * 1024;
 enum class Failure { none, missing, notAFile, tooLarge, unreadable, damaged };
 
 struct Picture {
-    QImage image; // null unless failure is none
+    QImage image;  // null unless failure is none
     Failure failure = Failure::none;
-    QString detail; // unreadable: the system's reason; damaged: what is wrong (Czech)
+    QString detail;  // unreadable: the system's reason; damaged: what is wrong (Czech)
 };
 
 // The bytes are checked and decoded from one read, so what was checked is what is drawn: the
@@ -32,7 +32,7 @@ struct Picture {
 inline Picture Read(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) return {{}, Failure::missing, {}};
-    if (!info.isFile()) return {{}, Failure::notAFile, {}}; // a pipe would block the open
+    if (!info.isFile()) return {{}, Failure::notAFile, {}};  // a pipe would block the open
     if (info.size() > maxBytes) return {{}, Failure::tooLarge, {}};
     QFile stream(path);
     if (!stream.open(QIODevice::ReadOnly)) return {{}, Failure::unreadable, stream.errorString()};
@@ -59,9 +59,7 @@ inline QString TwinPath(const QString& path) {
 
 // Screens denser than one pixel per logical pixel draw the twins: exact at 2, smoothly scaled
 // down between 1 and 2. At 1 no twin is even looked for.
-inline bool WantsTwin(qreal deviceRatio) {
-    return deviceRatio > 1.0;
-}
+inline bool WantsTwin(qreal deviceRatio) { return deviceRatio > 1.0; }
 
 // What to draw for `single`, the 1x picture already read from `path`: its twin, marked with device
 // pixel ratio 2 so that it covers the same logical size, when the screen wants one and the twin
@@ -76,8 +74,6 @@ inline QImage WithTwin(const QImage& single, const QString& path, qreal deviceRa
 }
 
 // The size a picture covers on the screen, in logical pixels, whichever file it came from.
-inline QSize LogicalSize(const QImage& image) {
-    return image.deviceIndependentSize().toSize();
-}
+inline QSize LogicalSize(const QImage& image) { return image.deviceIndependentSize().toSize(); }
 
-} // namespace picture_file
+}  // namespace picture_file

@@ -18,7 +18,7 @@ namespace spoken_focus {
 namespace detail {
 
 inline constexpr const char* noteProperty = "spokenFocusNote";
-inline constexpr const char* clearerProperty = "spokenFocusClearer"; // the filter below is installed
+inline constexpr const char* clearerProperty = "spokenFocusClearer";  // the filter below is installed
 
 class NoteClearer final : public QObject {
 public:
@@ -37,7 +37,7 @@ protected:
     }
 };
 
-} // namespace detail
+}  // namespace detail
 
 // Presents the accessible object anew: a reader that knew it sees a new object from now on.
 inline void Renew(QObject& object) {
@@ -62,4 +62,4 @@ inline void SpeakWithFocus(QWidget& focused, const QString& note) {
     QAccessible::updateAccessibility(&focus);
 }
 
-} // namespace spoken_focus
+}  // namespace spoken_focus

@@ -93,7 +93,9 @@ public:
     BoardCell* Cell(int column, int row) const {
         if (!ShowsCells() || column < 1 || column > boardSize || row < 1 || row > boardSize) return nullptr;
         QAccessible::Id& id = cells_[CellIndex(column, row)];
-        if (id == 0) id = QAccessible::registerAccessibleInterface(new BoardCell(*const_cast<BoardTable*>(this), column, row));
+        if (id == 0)
+            id = QAccessible::registerAccessibleInterface(
+                new BoardCell(*const_cast<BoardTable*>(this), column, row));
         return static_cast<BoardCell*>(QAccessible::accessibleInterface(id));
     }
 
@@ -125,7 +127,8 @@ public:
     QAccessibleInterface* focusChild() const override {
         if (!ShowsCells()) return nullptr;
         const BoardCursor& cursor = source_->Keys().Cursor();
-        return source_->HasFocusAt(cursor.Column(), cursor.Row()) ? Cell(cursor.Column(), cursor.Row()) : nullptr;
+        return source_->HasFocusAt(cursor.Column(), cursor.Row()) ? Cell(cursor.Column(), cursor.Row())
+                                                                  : nullptr;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
@@ -138,7 +141,9 @@ public:
     QAccessibleInterface* cellAt(int row, int column) const override { return Cell(column + 1, row + 1); }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override { return QStringLiteral("Sloupec %1").arg(column + 1); }
+    QString columnDescription(int column) const override {
+        return QStringLiteral("Sloupec %1").arg(column + 1);
+    }
     QString rowDescription(int row) const override { return QStringLiteral("Řádek %1").arg(row + 1); }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
@@ -222,7 +227,8 @@ BoardAccessibility::BoardAccessibility(PictureControl& board, const MatchState& 
 bool BoardAccessibility::eventFilter(QObject* watched, QEvent* event) {
     // The window announces the board itself as focused; the cursor's cell follows right after.
     if (watched == &board_ && event->type() == QEvent::FocusIn && keys_.Cursor().Visible())
-        QMetaObject::invokeMethod(this, [this] { CursorChanged(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { CursorChanged(); }, Qt::QueuedConnection);
     return false;
 }
 
@@ -237,7 +243,8 @@ QString BoardAccessibility::BoardName() const {
 }
 
 QString BoardAccessibility::BoardDescription() const {
-    if (!showsMatch_) return QStringLiteral("Kliknutím do obrázku zvolíte prostředí a otevřete přípravu zápasu.");
+    if (!showsMatch_)
+        return QStringLiteral("Kliknutím do obrázku zvolíte prostředí a otevřete přípravu zápasu.");
     QString text;
     if (match_.matchRunning != 0 && (match_.playerOnMove == 1 || match_.playerOnMove == 2))
         text = QStringLiteral("Na tahu: %1.").arg(ContestantName(match_.playerOnMove));
@@ -329,7 +336,7 @@ void BoardAccessibility::Repainted() {
     if (lastContestant_ != 0 &&
         std::find(changed_.begin(), changed_.end(), CellPosition{lastColumn_, lastRow_}) != changed_.end()) {
         QString move = MoveText(lastColumn_, lastRow_, lastContestant_);
-        if (five) move += QStringLiteral(", pětice"); // who won, the box that follows says first
+        if (five) move += QStringLiteral(", pětice");  // who won, the box that follows says first
         unspoken_ += move + QStringLiteral(". ");
         if (!speakQueued_) {
             speakQueued_ = true;
@@ -338,13 +345,12 @@ void BoardAccessibility::Repainted() {
         }
     }
     if (changed_.empty() || !QAccessible::isActive()) return;
-    for (const CellPosition& cell : changed_) Notify(&board_, QAccessible::NameChanged, CellIndex(cell.column, cell.row));
+    for (const CellPosition& cell : changed_)
+        Notify(&board_, QAccessible::NameChanged, CellIndex(cell.column, cell.row));
     Notify(&board_, QAccessible::DescriptionChanged);
 }
 
-QString BoardAccessibility::TakeMovesToSpeak() {
-    return std::exchange(unspoken_, QString()).trimmed();
-}
+QString BoardAccessibility::TakeMovesToSpeak() { return std::exchange(unspoken_, QString()).trimmed(); }
 
 void BoardAccessibility::SpeakMoves() {
     speakQueued_ = false;

@@ -24,7 +24,8 @@ class BoardAccessibility final : public QObject {
     Q_OBJECT
 
 public:
-    BoardAccessibility(PictureControl& board, const MatchState& match, const Roster& roster, BoardKeyboard& keys);
+    BoardAccessibility(PictureControl& board, const MatchState& match, const Roster& roster,
+                       BoardKeyboard& keys);
 
     // False until the first match: the picture then shows the title screen and has no cells.
     bool ShowsMatch() const { return showsMatch_; }
@@ -83,13 +84,13 @@ private:
     BoardKeyboard& keys_;
     bool showsMatch_ = false;
     std::array<std::array<Shown, boardSize>, boardSize> shown_{};  // [column - 1][row - 1]
-    int lastColumn_ = 0;  // the field of the last move; 0 before it
+    int lastColumn_ = 0;                                           // the field of the last move; 0 before it
     int lastRow_ = 0;
     std::int32_t lastContestant_ = 0;
     std::vector<CellPosition> changed_;
-    QString unspoken_; // moves made since they were last spoken
+    QString unspoken_;  // moves made since they were last spoken
     bool speakQueued_ = false;
-    QString spoken_; // what the cell at spokenAt_ was last presented with
+    QString spoken_;  // what the cell at spokenAt_ was last presented with
     CellPosition spokenAt_{0, 0};
 };
 

@@ -8,7 +8,8 @@
 
 namespace karvelo {
 
-BoardKeyboard::BoardKeyboard(PictureControl& board, const MatchState& match, std::function<void(int x, int y)> press)
+BoardKeyboard::BoardKeyboard(PictureControl& board, const MatchState& match,
+                             std::function<void(int x, int y)> press)
     : QObject(&board), board_(board), match_(match), press_(std::move(press)) {
     board_.installEventFilter(this);
     board_.paintOverlay = [this](QPainter& painter) { Paint(painter); };
@@ -64,10 +65,18 @@ bool BoardKeyboard::HandleKey(const QKeyEvent& key) {
     int dColumn = 0;
     int dRow = 0;
     switch (key.key()) {
-    case Qt::Key_Left: dColumn = -1; break;
-    case Qt::Key_Right: dColumn = 1; break;
-    case Qt::Key_Up: dRow = -1; break;
-    case Qt::Key_Down: dRow = 1; break;
+    case Qt::Key_Left:
+        dColumn = -1;
+        break;
+    case Qt::Key_Right:
+        dColumn = 1;
+        break;
+    case Qt::Key_Up:
+        dRow = -1;
+        break;
+    case Qt::Key_Down:
+        dRow = 1;
+        break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:

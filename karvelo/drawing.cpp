@@ -35,8 +35,8 @@ void PaintBoardFrame(QImage& board, const ThemeImages& images) {
         int left, top, right, bottom;
     };
     static constexpr Target targets[9] = {
-        {0, 0, 40, 40},     {440, 0, 480, 40},  {440, 440, 480, 480}, {0, 440, 40, 480}, {40, 0, 440, 40},
-        {440, 40, 480, 440}, {40, 440, 440, 480}, {0, 40, 40, 440},    {120, 0, 360, 40},
+        {0, 0, 40, 40},      {440, 0, 480, 40},   {440, 440, 480, 480}, {0, 440, 40, 480}, {40, 0, 440, 40},
+        {440, 40, 480, 440}, {40, 440, 440, 480}, {0, 40, 40, 440},     {120, 0, 360, 40},
     };
     QPainter painter(&board);
     for (int i = 0; i < 9; ++i) {
@@ -69,7 +69,8 @@ void PaintFields(QImage& board, const Board& fields, const ThemeImages& images, 
     if (!showFieldValues) return;
     for (int i = 1; i <= boardSize; ++i)
         for (int j = 1; j <= boardSize; ++j)
-            if (const int mark = ValueMarkIndex(fields[i][j].value); mark >= 0) fill(images.valueBitmaps[mark], i, j);
+            if (const int mark = ValueMarkIndex(fields[i][j].value); mark >= 0)
+                fill(images.valueBitmaps[mark], i, j);
 }
 
 void PaintTurnIcon(QImage& turn, const ThemeImages& images, int playerOnMove) {

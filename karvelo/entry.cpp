@@ -18,7 +18,8 @@ int RunKarvelo(int argc, char** argv, const std::function<void(TForm1&)>& onShow
     app.SetMessageBoxes(&boxes);
 
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch();
-    SeededRandom random(static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(ticks).count()));
+    SeededRandom random(
+        static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(ticks).count()));
 
     std::unique_ptr<TForm1> form;
     try {

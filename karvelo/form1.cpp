@@ -29,9 +29,9 @@ QString NameText(const char* cp1250) { return QString::fromStdString(Cp1250ToUtf
 TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     : boxes_(boxes), random_(random), rosterFile_("data.dat"),
       engine_(matchState, roster, rosterFile_, random_, *this) {
-    BuildWindow();                  // 1
-    LoadRosterAtStartup();          // 2; the generator (3) is seeded by whoever hands it in
-    ApplyTheme(0);                  // 4-7: the images exist empty, the settings hold their start values
+    BuildWindow();          // 1
+    LoadRosterAtStartup();  // 2; the generator (3) is seeded by whoever hands it in
+    ApplyTheme(0);          // 4-7: the images exist empty, the settings hold their start values
     karvelo::LoadThemeImages(images, settings, devicePixelRatioF());  // 8
     // Keyboard play and the screen reader's view of the board, in place before a reader can ask
     // about the pictures; a key press plays as a mouse press would.
@@ -48,11 +48,10 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     matchState.cellWidth = picture_file::LogicalSize(images.fieldBitmaps[0]).width();  // 10, a twin's too
     matchState.cellHeight = picture_file::LogicalSize(images.fieldBitmaps[0]).height();
     FillBoardRect(boardImage->surface(), images.frameBitmaps[9], 0, 0, 480, 480);  // 11
-    Place(boardImage, 0, 0);  // 12
-    CreateRuntimeControls();  // 13
-    boardImage->onMouseDown = Guarded([this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
-        BoardMouseDown(button, shift, x, y);
-    });  // 14
+    Place(boardImage, 0, 0);                                                       // 12
+    CreateRuntimeControls();                                                       // 13
+    boardImage->onMouseDown = Guarded([this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                                             int y) { BoardMouseDown(button, shift, x, y); });  // 14
 }
 
 TForm1::~TForm1() {
@@ -66,8 +65,9 @@ TForm1::~TForm1() {
 void TForm1::BuildWindow() {
     setWindowTitle(QStringLiteral("Karvelo"));
     setWindowIcon(QIcon(QStringLiteral(":/karvelo.png")));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(480, 480);
@@ -84,7 +84,8 @@ void TForm1::LoadRosterAtStartup() {
     case RosterLoadReport::Status::Ok:
         break;
     case RosterLoadReport::Status::Missing:
-        if (const std::string failure = StoreDefaultRoster(roster, rosterFile_); !failure.empty()) Warn(failure);
+        if (const std::string failure = StoreDefaultRoster(roster, rosterFile_); !failure.empty())
+            Warn(failure);
         break;
     case RosterLoadReport::Status::Unreadable:
         Warn("Seznam hráčů (data.dat) nelze přečíst: " + report.detail +
@@ -96,8 +97,8 @@ void TForm1::LoadRosterAtStartup() {
              "zachová jako data.dat.bak.");
         break;
     case RosterLoadReport::Status::Surplus:
-        Warn("Seznam hráčů (data.dat) obsahuje víc než deset hráčů. Načteno bylo prvních deset, " + report.detail +
-             ".\nPůvodní obsah souboru se před prvním uložením zachová jako data.dat.bak.");
+        Warn("Seznam hráčů (data.dat) obsahuje víc než deset hráčů. Načteno bylo prvních deset, " +
+             report.detail + ".\nPůvodní obsah souboru se před prvním uložením zachová jako data.dat.bak.");
         break;
     }
 }
@@ -146,8 +147,7 @@ void TForm1::CreateRuntimeControls() {
     // On Linux Qt gives a combo box its current choice as the name; there the purpose is spoken as
     // the description. A combo box gets no label: a screen reader speaks a label instead of the
     // name, and so would not speak the choice.
-    for (QComboBox* combo : CB)
-        combo->setAccessibleDescription(combo->accessibleName());
+    for (QComboBox* combo : CB) combo->setAccessibleDescription(combo->accessibleName());
     L[2]->setBuddy(LB0);
     L[3]->setBuddy(E0);
     L[4]->setBuddy(CHB0);
@@ -156,14 +156,16 @@ void TForm1::CreateRuntimeControls() {
                                                &TForm1::B3Click, &TForm1::B4Click, &TForm1::B5Click,
                                                &TForm1::B6Click, &TForm1::B7Click};
     for (int i = 0; i < 8; ++i)
-        connect(B[i], &QPushButton::clicked, this, Guarded([this, click = buttonClicks[i]] { (this->*click)(); }));
+        connect(B[i], &QPushButton::clicked, this,
+                Guarded([this, click = buttonClicks[i]] { (this->*click)(); }));
     connect(LB0, &QListWidget::clicked, this, Guarded([this] { LB0Click(); }));
     // The arrow keys and a click below the entries change the highlight without a click on an item.
     connect(LB0, &QListWidget::itemSelectionChanged, this, Guarded([this] { LB0Click(); }));
     void (TForm1::*const comboChanges[5])() = {&TForm1::CB0Change, &TForm1::CB1Change, &TForm1::CB2Change,
                                                &TForm1::CB3Change, &TForm1::CB4Change};
     for (int i = 0; i < 5; ++i)
-        connect(CB[i], &QComboBox::activated, this, Guarded([this, change = comboChanges[i]] { (this->*change)(); }));
+        connect(CB[i], &QComboBox::activated, this,
+                Guarded([this, change = comboChanges[i]] { (this->*change)(); }));
     // A screen reader does not speak a closed combo box's new choice by itself; it is spoken anew,
     // once the change (and the description it brings) is complete.
     for (QComboBox* combo : CB)
@@ -199,7 +201,7 @@ void TForm1::FocusPageStart() {
         QWidget* first = FirstControlByLayout(*client);
         if (first == nullptr || !first->isVisible()) return;
         if (first->hasFocus())
-            spoken_focus::SpeakWithFocus(*first, QString()); // a reader hears the page's start again
+            spoken_focus::SpeakWithFocus(*first, QString());  // a reader hears the page's start again
         else
             first->setFocus(Qt::OtherFocusReason);
     });

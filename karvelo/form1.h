@@ -140,8 +140,8 @@ private:
     RosterFile rosterFile_;
     MatchEngine engine_;
     int boxesOpen_ = 0;
-    int pageCount_ = 0; // pages shown so far, to tell whether the page is still the one shown
-    BoardKeyboard* boardKeys_ = nullptr;          // owned by boardImage
+    int pageCount_ = 0;  // pages shown so far, to tell whether the page is still the one shown
+    BoardKeyboard* boardKeys_ = nullptr;         // owned by boardImage
     BoardAccessibility* boardReader_ = nullptr;  // owned by boardImage
 };
 

@@ -15,13 +15,14 @@ QString AlignedColumns(const QString& text) {
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         const QStringList cells = line.split(QLatin1Char('\t'), Qt::SkipEmptyParts);
         html += QStringLiteral("<tr>");
-        for (const QString& cell : cells) html += QStringLiteral("<td style=\"padding-right:12px\">%1</td>").arg(cell.toHtmlEscaped());
+        for (const QString& cell : cells)
+            html += QStringLiteral("<td style=\"padding-right:12px\">%1</td>").arg(cell.toHtmlEscaped());
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
 }
 
-} // namespace
+}  // namespace
 
 int QtMessageBoxes::Run(const QString& caption, const QString& text, int buttons) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::StandardButtons(buttons));
@@ -36,12 +37,16 @@ int QtMessageBoxes::Run(const QString& caption, const QString& text, int buttons
     return box.exec();
 }
 
-void QtMessageBoxes::Inform(const QString& caption, const QString& text) { Run(caption, text, QMessageBox::Ok); }
+void QtMessageBoxes::Inform(const QString& caption, const QString& text) {
+    Run(caption, text, QMessageBox::Ok);
+}
 
 bool QtMessageBoxes::AskYesNo(const QString& caption, const QString& text) {
     return Run(caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-void QtMessageBoxes::ReportError(const QString& text) { Run(QStringLiteral("Karvelo"), text, QMessageBox::Ok); }
+void QtMessageBoxes::ReportError(const QString& text) {
+    Run(QStringLiteral("Karvelo"), text, QMessageBox::Ok);
+}
 
 }  // namespace karvelo

@@ -13,10 +13,10 @@ namespace karvelo {
 class PictureControl final : public QWidget {
     Q_OBJECT  // its class name lets the accessibility factory recognise it
 
-public:
-    // The surface holds width x height logical pixels in device pixels of `deviceRatio`; everything
-    // painted on it and every press on the control is in logical pixels.
-    PictureControl(int width, int height, qreal deviceRatio = 1.0);
+        public :
+        // The surface holds width x height logical pixels in device pixels of `deviceRatio`; everything
+        // painted on it and every press on the control is in logical pixels.
+        PictureControl(int width, int height, qreal deviceRatio = 1.0);
 
     // Re-allocates the surface for another device pixel ratio (the window moved to another screen);
     // what was painted is gone, so only a caller about to paint everything calls it.

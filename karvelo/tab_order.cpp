@@ -15,20 +15,23 @@ std::vector<QWidget*> ControlsByLayout(QWidget& container) {
     std::vector<QWidget*> controls;
     for (QObject* child : container.children()) {
         auto* widget = qobject_cast<QWidget*>(child);
-        if (widget != nullptr && !widget->isWindow() && !widget->isHidden() && widget->focusPolicy() != Qt::NoFocus)
+        if (widget != nullptr && !widget->isWindow() && !widget->isHidden() &&
+            widget->focusPolicy() != Qt::NoFocus)
             controls.push_back(widget);
     }
-    std::stable_sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
     for (auto rowStart = controls.begin(); rowStart != controls.end();) {
         const int top = (*rowStart)->y();
-        auto rowEnd = std::find_if(rowStart, controls.end(), [top](QWidget* w) { return w->y() >= top + rowTolerance; });
+        auto rowEnd = std::find_if(rowStart, controls.end(),
+                                   [top](QWidget* w) { return w->y() >= top + rowTolerance; });
         std::stable_sort(rowStart, rowEnd, [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
         rowStart = rowEnd;
     }
     return controls;
 }
 
-} // namespace
+}  // namespace
 
 void ArrangeTabOrderByLayout(QWidget& container) {
     const std::vector<QWidget*> controls = ControlsByLayout(container);

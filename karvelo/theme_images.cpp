@@ -46,7 +46,8 @@ void LoadThemeImages(ThemeImages& images, const Settings& s, qreal deviceRatio) 
     images.frameBitmaps[9] = LoadBitmap("obr/karvelo.bmp");
 
     images.fieldBitmaps[0] = LoadBitmap(t + "Pole.bmp");
-    for (int v = 1; v <= 3; ++v) images.fieldBitmaps[v] = LoadBitmap(t + s.symbolPath1 + std::to_string(v) + ".bmp");
+    for (int v = 1; v <= 3; ++v)
+        images.fieldBitmaps[v] = LoadBitmap(t + s.symbolPath1 + std::to_string(v) + ".bmp");
     for (int v = 1; v <= 3; ++v)
         images.fieldBitmaps[3 + v] = LoadBitmap(t + s.symbolPath2 + std::to_string(v) + ".bmp");
     images.fieldBitmaps[7] = LoadBitmap(t + s.symbolPath1 + "0.bmp");

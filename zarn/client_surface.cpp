@@ -7,8 +7,7 @@
 
 namespace zarn {
 
-ClientSurface::ClientSurface(QSize size, QWidget* parent)
-    : QWidget(parent), surfaceSize_(size) {
+ClientSurface::ClientSurface(QSize size, QWidget* parent) : QWidget(parent), surfaceSize_(size) {
     // The window's colour is the button face.
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
@@ -53,8 +52,9 @@ void ClientSurface::paintEvent(QPaintEvent* event) {
     if (dirty.isEmpty()) return;
     // The source rectangle is in the surface's own pixels.
     const qreal ratio = surface_.devicePixelRatio();
-    painter.drawImage(QRectF(dirty), surface_,
-                      QRectF(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio));
+    painter.drawImage(
+        QRectF(dirty), surface_,
+        QRectF(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio));
 }
 
 }  // namespace zarn

@@ -40,7 +40,7 @@ private:
     int row_;
     int column_;
     int shown_ = kCovered;
-    bool keyboardFocus_ = false; // the focus came by key: an uncovered field then shows a frame
+    bool keyboardFocus_ = false;  // the focus came by key: an uncovered field then shows a frame
 };
 
 // "2 miny v okolí", "žádná mina v okolí"

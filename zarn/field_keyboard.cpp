@@ -53,7 +53,8 @@ void FieldKeyboard::Land() {
     const std::optional<FieldPosition> nearest = NearestCoveredField(field_, home);
     FieldButton* target = nearest ? At(*nearest) : nullptr;
     if (target == nullptr || target->isHidden()) return;
-    if (tabStop_->isHidden() || !IsCoveredField(field_, {tabStop_->Row(), tabStop_->Column()})) MakeTabStop(*target);
+    if (tabStop_->isHidden() || !IsCoveredField(field_, {tabStop_->Row(), tabStop_->Column()}))
+        MakeTabStop(*target);
     // Only a focus that went away with its field comes back, and only while nothing else took it.
     if (parked_ && target->window()->focusWidget() == nullptr) target->setFocus(Qt::OtherFocusReason);
     parked_.reset();
@@ -79,16 +80,25 @@ bool FieldKeyboard::eventFilter(QObject* watched, QEvent* event) {
     std::int32_t dRow = 0;
     std::int32_t dColumn = 0;
     switch (key->key()) {
-    case Qt::Key_Left: dColumn = -1; break;
-    case Qt::Key_Right: dColumn = 1; break;
-    case Qt::Key_Up: dRow = -1; break;
-    case Qt::Key_Down: dRow = 1; break;
+    case Qt::Key_Left:
+        dColumn = -1;
+        break;
+    case Qt::Key_Right:
+        dColumn = 1;
+        break;
+    case Qt::Key_Up:
+        dRow = -1;
+        break;
+    case Qt::Key_Down:
+        dRow = 1;
+        break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Select:
-        return button->IsUncovered(); // an uncovered field is only read, never pressed
-    default: return false;
+        return button->IsUncovered();  // an uncovered field is only read, never pressed
+    default:
+        return false;
     }
     if (event->type() == QEvent::KeyRelease) return true;
     const FieldPosition from{button->Row(), button->Column()};
@@ -96,7 +106,8 @@ bool FieldKeyboard::eventFilter(QObject* watched, QEvent* event) {
                                  ? NextCoveredField(field_, from, dRow, dColumn)
                                  : NeighbourField(field_, from, dRow, dColumn);
     if (to != from)
-        if (FieldButton* next = At(to); next != nullptr && !next->isHidden()) next->setFocus(Qt::OtherFocusReason);
+        if (FieldButton* next = At(to); next != nullptr && !next->isHidden())
+            next->setFocus(Qt::OtherFocusReason);
     return true;  // at the edge the focus stays where it is
 }
 

@@ -75,9 +75,10 @@ void TForm1::FormCreate() {
     // One group carries every field button's click to FieldButtonClick.
     fieldButtons_ = new QButtonGroup(this);
     fieldButtons_->setExclusive(false);
-    connect(fieldButtons_, &QButtonGroup::buttonClicked, clickRelay_,
-            [this](QAbstractButton* sender) { FieldButtonClick(static_cast<QPushButton*>(sender)); },
-            Qt::QueuedConnection);
+    connect(
+        fieldButtons_, &QButtonGroup::buttonClicked, clickRelay_,
+        [this](QAbstractButton* sender) { FieldButtonClick(static_cast<QPushButton*>(sender)); },
+        Qt::QueuedConnection);
     for (int row = 1; row <= kMaxSide; ++row) {
         for (int column = 1; column <= kMaxSide; ++column) {
             auto* button = new FieldButton(row, column, client_);
@@ -173,7 +174,7 @@ void TForm1::FieldButtonClick(QPushButton* sender) {
     if (sender->isHidden() || static_cast<FieldButton*>(sender)->IsUncovered()) return;
     const std::int32_t column = (sender->x() - kFieldOrigin) / kFieldPitch + 1;
     const std::int32_t row = (sender->y() - kFieldOrigin) / kFieldPitch + 1;
-    if (clickUnderway_) { // a click while the flood fill or a box of another runs: the rules queue it
+    if (clickUnderway_) {  // a click while the flood fill or a box of another runs: the rules queue it
         uncovering_.ClickField(row, column);
         return;
     }
@@ -182,7 +183,7 @@ void TForm1::FieldButtonClick(QPushButton* sender) {
     newGameDuringClick_ = false;
     struct Underway {
         bool& flag;
-        ~Underway() { flag = false; } // also when an error ends the click
+        ~Underway() { flag = false; }  // also when an error ends the click
     } underway{clickUnderway_};
     uncovering_.ClickField(row, column);
     clickUnderway_ = false;

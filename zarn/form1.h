@@ -98,7 +98,7 @@ private:
     QButtonGroup* fieldButtons_ = nullptr;
     FieldKeyboard* keyboard_ = nullptr;
     Uncovering uncovering_;
-    bool clickUnderway_ = false; // a field click is being handled, its boxes included
+    bool clickUnderway_ = false;  // a field click is being handled, its boxes included
     int uncoveredInClick_ = 0;
     bool newGameDuringClick_ = false;
 };

@@ -16,7 +16,8 @@ QImage LoadTile(const std::string& fileName, qreal deviceRatio) {
     const QString file = QString::fromStdString(fileName);
     const picture_file::Picture tile = picture_file::Read(file);
     // Anything but a sound regular file is unreadable; only damage gets its own words.
-    if (tile.failure == picture_file::Failure::damaged) throw TileLoadError(fileName, tile.detail.toStdString());
+    if (tile.failure == picture_file::Failure::damaged)
+        throw TileLoadError(fileName, tile.detail.toStdString());
     if (tile.failure != picture_file::Failure::none) throw TileLoadError(fileName);
     return picture_file::WithTwin(tile.image, file, deviceRatio);
 }

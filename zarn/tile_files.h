@@ -10,7 +10,7 @@ namespace zarn {
 
 class TileLoadError : public std::runtime_error {
 public:
-    explicit TileLoadError(const std::string& fileName);                   // missing or unreadable
+    explicit TileLoadError(const std::string& fileName);                    // missing or unreadable
     TileLoadError(const std::string& fileName, const std::string& damage);  // damage: UTF-8, why
 };
 

@@ -62,7 +62,8 @@ MatchState MidGame(int stones, std::int32_t type2, int maxRun = 4, unsigned seed
         for (int x = 1; x <= boardSize; ++x)
             for (int y = 1; y <= boardSize; ++y)
                 for (int p = 1; p <= 2; ++p)
-                    for (const Direction& d : directions) longest = std::max(longest, RunLength(m.board, d.dx, d.dy, x, y, p));
+                    for (const Direction& d : directions)
+                        longest = std::max(longest, RunLength(m.board, d.dx, d.dy, x, y, p));
         if (longest <= maxRun) return m;
     }
 }
@@ -173,7 +174,10 @@ void BM_ComputerMove(benchmark::State& state) {
         benchmark::DoNotOptimize(t.m.board);
     }
 }
-BENCHMARK(BM_ComputerMove)->ArgNames({"level", "stones"})->ArgsProduct({{1, 2, 3, 4}, {40, 120}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ComputerMove)
+    ->ArgNames({"level", "stones"})
+    ->ArgsProduct({{1, 2, 3, 4}, {40, 120}})
+    ->Unit(benchmark::kMicrosecond);
 
 // A whole match of two computers with the rules alone (arguments: first and second level); a new
 // seed for every match.
@@ -201,7 +205,9 @@ BENCHMARK(BM_WholeMatchRules)
 class BenchBoxes final : public MessageBoxes {
 public:
     void Inform(const QString&, const QString&) override {}
-    bool AskYesNo(const QString& caption, const QString&) override { return caption == QStringLiteral("Hra dvou PC"); }
+    bool AskYesNo(const QString& caption, const QString&) override {
+        return caption == QStringLiteral("Hra dvou PC");
+    }
     void ReportError(const QString& text) override {
         std::fprintf(stderr, "%s\n", qPrintable(text));
         std::abort();
@@ -212,10 +218,14 @@ public:
 constexpr int rosterHuman = 0;
 int RosterEntryOf(std::int32_t level) {
     switch (level) {
-    case CpuMaster: return 6;
-    case CpuAdvanced: return 4;
-    case CpuBeginner: return 3;
-    default: return 2;
+    case CpuMaster:
+        return 6;
+    case CpuAdvanced:
+        return 4;
+    case CpuBeginner:
+        return 3;
+    default:
+        return 2;
     }
 }
 
@@ -237,7 +247,8 @@ void BM_WholeMatchWindow(benchmark::State& state) {
     TForm1 form(boxes, random);
     form.show();
     const auto first = std::int32_t(state.range(0)), second = std::int32_t(state.range(1));
-    const int entry1 = RosterEntryOf(first), entry2 = first == second && first == CpuAdvanced ? 5 : RosterEntryOf(second);
+    const int entry1 = RosterEntryOf(first),
+              entry2 = first == second && first == CpuAdvanced ? 5 : RosterEntryOf(second);
     if (entry1 == entry2) {
         state.SkipWithError("the shipped roster has one player of this level");
         return;
@@ -252,7 +263,12 @@ void BM_WholeMatchWindow(benchmark::State& state) {
         QCoreApplication::processEvents();
     }
 }
-BENCHMARK(BM_WholeMatchWindow)->ArgNames({"first", "second"})->Args({3, 3})->Args({3, 1})->Args({1, 2})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeMatchWindow)
+    ->ArgNames({"first", "second"})
+    ->Args({3, 3})
+    ->Args({3, 1})
+    ->Args({1, 2})
+    ->Unit(benchmark::kMillisecond);
 
 // A human's press on the board while a computer waits (argument: its level): the human's stone,
 // the computer's reply, both painted, and the paint delivered offscreen.

@@ -15,8 +15,7 @@ void Reset(int* value) {
             value[x * span + y] = (x == 0 || y == 0 || x == span - 1 || y == span - 1) ? -1000 : 0;
 }
 
-template <bool withGaps>
-int Credits(const int* state, int* value, int onMove) {
+template <bool withGaps> int Credits(const int* state, int* value, int onMove) {
     Reset(value);
     for (int x = 1; x <= 20; ++x)
         for (int y = 1; y <= 20; ++y) {
@@ -84,7 +83,9 @@ void Step(const int* state, int* value, int i, int p, Walk& w) {
 }  // namespace
 
 int RunCredits(const int* state, int* value, int onMove) { return Credits<false>(state, value, onMove); }
-int RunCreditsWithGaps(const int* state, int* value, int onMove) { return Credits<true>(state, value, onMove); }
+int RunCreditsWithGaps(const int* state, int* value, int onMove) {
+    return Credits<true>(state, value, onMove);
+}
 
 void LineWalk(const int* state, int* value) {
     Reset(value);

@@ -153,7 +153,8 @@ void BM_ReadAllBoardCells(benchmark::State& state) {
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form.boardImage);
     for (auto _ : state) {
         qsizetype characters = 0;
-        for (int i = 0; i < board->childCount(); ++i) characters += board->child(i)->text(QAccessible::Name).size();
+        for (int i = 0; i < board->childCount(); ++i)
+            characters += board->child(i)->text(QAccessible::Name).size();
         benchmark::DoNotOptimize(characters);
     }
 }

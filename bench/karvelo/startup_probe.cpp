@@ -13,7 +13,8 @@ class QuitAfterPaint final : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                      Qt::QueuedConnection);
         return QObject::eventFilter(watched, event);
     }
 };
@@ -21,5 +22,6 @@ public:
 
 int main(int argc, char** argv) {
     QuitAfterPaint quitter;
-    return karvelo::RunKarvelo(argc, argv, [&](karvelo::TForm1& form) { form.boardImage->installEventFilter(&quitter); });
+    return karvelo::RunKarvelo(argc, argv,
+                               [&](karvelo::TForm1& form) { form.boardImage->installEventFilter(&quitter); });
 }

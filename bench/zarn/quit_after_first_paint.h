@@ -22,8 +22,8 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // Queued: the children are painted and the window flushed before the loop ends.
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::quit(); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
         }
         return false;
     }

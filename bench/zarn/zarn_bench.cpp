@@ -51,7 +51,8 @@ void WriteTiles(const QString& folder) {
         tile.save(folder + QLatin1Char('/') + name, "BMP");
     };
     write(QStringLiteral("mina.bmp"), Qt::red);
-    for (int digit = 0; digit <= 8; ++digit) write(QStringLiteral("zarn%1.bmp").arg(digit), QColor(20 * digit, 120, 200));
+    for (int digit = 0; digit <= 8; ++digit)
+        write(QStringLiteral("zarn%1.bmp").arg(digit), QColor(20 * digit, 120, 200));
 }
 
 // A 20 x 20 field whose only mine is in the last corner: one click at the other corner uncovers

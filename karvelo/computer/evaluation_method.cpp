@@ -8,10 +8,14 @@ namespace karvelo {
 EvaluationMethod MethodFor(std::int32_t typeOnMove, std::int32_t contestantType2) {
     const std::int32_t deciding = typeOnMove == Human ? contestantType2 : typeOnMove;
     switch (deciding) {
-        case CpuNovice: return EvaluationMethod::runCredits;
-        case CpuBeginner: return EvaluationMethod::lineWalk;
-        case CpuMaster: return EvaluationMethod::masterScores;
-        default: return EvaluationMethod::runCreditsWithGaps;
+    case CpuNovice:
+        return EvaluationMethod::runCredits;
+    case CpuBeginner:
+        return EvaluationMethod::lineWalk;
+    case CpuMaster:
+        return EvaluationMethod::masterScores;
+    default:
+        return EvaluationMethod::runCreditsWithGaps;
     }
 }
 

@@ -12,10 +12,18 @@ namespace karvelo {
 void EvaluateFields(MatchState& m) {
     ResetFieldValues(m);
     switch (MethodFor(m.TypeOnMove(), m.contestantType2)) {
-        case EvaluationMethod::runCredits: EvaluateByRunCredits(m); break;
-        case EvaluationMethod::lineWalk: EvaluateByLineWalk(m.board); break;
-        case EvaluationMethod::runCreditsWithGaps: EvaluateByRunCreditsWithGaps(m); break;
-        case EvaluationMethod::masterScores: ScoreFieldsForMaster(m.board, m.playerOnMove); break;
+    case EvaluationMethod::runCredits:
+        EvaluateByRunCredits(m);
+        break;
+    case EvaluationMethod::lineWalk:
+        EvaluateByLineWalk(m.board);
+        break;
+    case EvaluationMethod::runCreditsWithGaps:
+        EvaluateByRunCreditsWithGaps(m);
+        break;
+    case EvaluationMethod::masterScores:
+        ScoreFieldsForMaster(m.board, m.playerOnMove);
+        break;
     }
 }
 

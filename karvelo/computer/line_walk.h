@@ -10,11 +10,11 @@ namespace karvelo {
 
 // What a walk carries from field to field.
 struct LineWalkCounters {
-    int S = 0;            // the pending weight: the index of the weight the next credit uses
-    int E = 0;            // consecutive empty fields just passed
-    int R = 0;            // run tally since the last blocking field, one less for its first symbol
-    int T = 0;            // symbols since the last empty or blocking field
-    Field* L = nullptr;   // the last empty field passed since the last blocking field
+    int S = 0;           // the pending weight: the index of the weight the next credit uses
+    int E = 0;           // consecutive empty fields just passed
+    int R = 0;           // run tally since the last blocking field, one less for its first symbol
+    int T = 0;           // symbols since the last empty or blocking field
+    Field* L = nullptr;  // the last empty field passed since the last blocking field
 };
 
 // One step of a walk of contestant p onto field f.

@@ -22,7 +22,8 @@ constexpr std::int64_t masterNodeBudget = 5000;
 
 // The fields the search found equally good for contestant `me` (1 or 2) on `board` (only the
 // states are read), in the order x = 1..20, y = 1..20 inner. Empty only on a full board.
-std::vector<BoardPoint> SearchMasterMove(const Board& board, int me, std::int64_t nodeBudget = masterNodeBudget);
+std::vector<BoardPoint> SearchMasterMove(const Board& board, int me,
+                                         std::int64_t nodeBudget = masterNodeBudget);
 
 // What the value marks show in a match with CPU mistr: every empty field's score as a move for
 // contestant `me`, 0 or more; 0 on occupied fields. Writes `value` of the playable fields only.

@@ -4,7 +4,8 @@
 namespace karvelo {
 
 void EvaluateByRunCredits(MatchState& m) {
-    ScanRunStarts(m, [&](int dx, int dy, int x, int y, int p) { CheckRun(m, dx, dy, x, y, p, RunMode::evaluating); });
+    ScanRunStarts(
+        m, [&](int dx, int dy, int x, int y, int p) { CheckRun(m, dx, dy, x, y, p, RunMode::evaluating); });
 }
 
 }  // namespace karvelo

@@ -42,7 +42,8 @@ inline int CheckRun(MatchState& m, int dx, int dy, int x, int y, int p, RunMode 
     const int n = RunLength(m.board, dx, dy, x, y, p);
     if (n == 0) return 0;
     TestFive(m, dx, dy, x, y, p, n);
-    if (m.gameOver == 0 && mode == RunMode::evaluating) CreditRunEnds(m.board, dx, dy, x, y, p, n, m.playerOnMove);
+    if (m.gameOver == 0 && mode == RunMode::evaluating)
+        CreditRunEnds(m.board, dx, dy, x, y, p, n, m.playerOnMove);
     return n;
 }
 

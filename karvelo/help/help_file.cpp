@@ -57,7 +57,7 @@ std::vector<HelpSpan> ParseSpans(std::string_view text) {
         plain.clear();
     };
     std::size_t pos = 0;
-    std::size_t close = 0; // the first "]]" after the last "[[" looked at; reused so long runs stay linear
+    std::size_t close = 0;  // the first "]]" after the last "[[" looked at; reused so long runs stay linear
     while (pos < text.size()) {
         const auto open = text.find("[[", pos);
         if (open == std::string_view::npos) break;
@@ -72,7 +72,7 @@ std::vector<HelpSpan> ParseSpans(std::string_view text) {
             flushPlain();
             spans.push_back(std::move(*link));
             pos = close + 2;
-        } else { // not a link: keep the brackets as text and look further on
+        } else {  // not a link: keep the brackets as text and look further on
             plain += text.substr(pos, open + 2 - pos);
             pos = open + 2;
         }
@@ -83,28 +83,28 @@ std::vector<HelpSpan> ParseSpans(std::string_view text) {
 }
 
 struct TopicHeader {
-    bool isHeader = false;      // the line is meant as a topic line
-    std::optional<int> context; // empty when the line is malformed
+    bool isHeader = false;       // the line is meant as a topic line
+    std::optional<int> context;  // empty when the line is malformed
     std::string title;
 };
 
 TopicHeader ReadTopicHeader(std::string_view line) {
     if (!line.starts_with(topicKeyword)) return {};
     std::string_view rest = line.substr(topicKeyword.size());
-    if (!rest.empty() && rest.front() != ' ') return {}; // "@topics" and the like are notes
+    if (!rest.empty() && rest.front() != ' ') return {};  // "@topics" and the like are notes
     rest = Trim(rest);
     const auto numberEnd = std::min(rest.find(' '), rest.size());
     return TopicHeader{true, ParseContextNumber(rest.substr(0, numberEnd)),
                        std::string(Trim(rest.substr(numberEnd)))};
 }
 
-} // namespace
+}  // namespace
 
 HelpFile HelpFile::Parse(std::string_view text) {
     if (text.starts_with(byteOrderMark)) text.remove_prefix(byteOrderMark.size());
 
     HelpFile file;
-    HelpTopic* current = nullptr; // null while text is ignored
+    HelpTopic* current = nullptr;  // null while text is ignored
     std::string paragraph;
     const auto flushParagraph = [&] {
         if (current != nullptr && !paragraph.empty())
@@ -207,4 +207,4 @@ std::string HelpErrorMessage(HelpError error, const std::string& path, int conte
     return file + " nelze otevřít.";
 }
 
-} // namespace karvelo::help
+}  // namespace karvelo::help

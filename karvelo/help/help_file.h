@@ -20,11 +20,11 @@
 namespace karvelo::help {
 
 constexpr int noLink = -1;
-constexpr std::size_t maxHelpFileBytes = 1024 * 1024; // far more than any help text; stops a runaway read
+constexpr std::size_t maxHelpFileBytes = 1024 * 1024;  // far more than any help text; stops a runaway read
 
 struct HelpSpan {
-    std::string text;  // UTF-8 as in the file, control characters turned into spaces
-    int link = noLink; // context number the span links to
+    std::string text;   // UTF-8 as in the file, control characters turned into spaces
+    int link = noLink;  // context number the span links to
 };
 
 struct HelpBlock {
@@ -43,11 +43,11 @@ class HelpFile {
 public:
     static HelpFile Parse(std::string_view text);
 
-    const HelpTopic* FindTopic(int context) const; // nullptr when the file has no such topic
+    const HelpTopic* FindTopic(int context) const;  // nullptr when the file has no such topic
     const std::vector<HelpTopic>& Topics() const { return topics_; }
 
 private:
-    std::vector<HelpTopic> topics_; // in file order
+    std::vector<HelpTopic> topics_;  // in file order
     // Context number to position in topics_: a damaged file can hold very many topics.
     std::unordered_map<int, std::size_t> index_;
 };
@@ -65,4 +65,4 @@ HelpLoadResult LoadHelpFile(const std::string& path);
 // What the user is told, in Czech (UTF-8); path as the user should see it, context for TopicMissing.
 std::string HelpErrorMessage(HelpError error, const std::string& path, int context);
 
-} // namespace karvelo::help
+}  // namespace karvelo::help

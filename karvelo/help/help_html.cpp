@@ -7,9 +7,7 @@ namespace {
 
 const QString linkScheme = QStringLiteral("topic:");
 
-QString Escaped(const std::string& utf8) {
-    return QString::fromStdString(utf8).toHtmlEscaped();
-}
+QString Escaped(const std::string& utf8) { return QString::fromStdString(utf8).toHtmlEscaped(); }
 
 QString SpansToHtml(const std::vector<help::HelpSpan>& spans, const help::HelpFile& file) {
     QString html;
@@ -23,11 +21,9 @@ QString SpansToHtml(const std::vector<help::HelpSpan>& spans, const help::HelpFi
     return html;
 }
 
-} // namespace
+}  // namespace
 
-QString HelpTopicLinkUrl(int context) {
-    return linkScheme + QString::number(context);
-}
+QString HelpTopicLinkUrl(int context) { return linkScheme + QString::number(context); }
 
 int HelpTopicFromLinkUrl(const QString& url) {
     if (!url.startsWith(linkScheme)) return help::noLink;
@@ -53,4 +49,4 @@ QString HelpTopicToHtml(const help::HelpTopic& topic, const help::HelpFile& file
     return html;
 }
 
-} // namespace karvelo
+}  // namespace karvelo

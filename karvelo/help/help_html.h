@@ -10,8 +10,8 @@ namespace karvelo {
 
 // Link addresses look like "topic:7"; a link to a topic the file lacks is shown as plain text.
 QString HelpTopicLinkUrl(int context);
-int HelpTopicFromLinkUrl(const QString& url); // help::noLink when url is not a topic link
+int HelpTopicFromLinkUrl(const QString& url);  // help::noLink when url is not a topic link
 
 QString HelpTopicToHtml(const help::HelpTopic& topic, const help::HelpFile& file);
 
-} // namespace karvelo
+}  // namespace karvelo

@@ -23,7 +23,7 @@ QString HelpText::SelectedLink() const {
     const QTextCursor cursor = textCursor();
     if (!cursor.hasSelection()) return {};
     QTextCursor first(document());
-    first.setPosition(cursor.selectionStart() + 1); // the format of the selection's first character
+    first.setPosition(cursor.selectionStart() + 1);  // the format of the selection's first character
     return first.charFormat().anchorHref();
 }
 
@@ -37,7 +37,7 @@ bool HelpText::SelectNextLink(bool forward) {
         int start;
         int end;
     };
-    std::vector<Link> links; // in document order, neighbouring pieces of one link joined
+    std::vector<Link> links;  // in document order, neighbouring pieces of one link joined
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         QString previousHref;
         for (auto piece = block.begin(); !piece.atEnd(); ++piece) {
@@ -118,4 +118,4 @@ void HelpText::mouseReleaseEvent(QMouseEvent* event) {
         emit anchorClicked(QUrl(link));
 }
 
-} // namespace karvelo
+}  // namespace karvelo

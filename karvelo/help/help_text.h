@@ -35,7 +35,7 @@ protected:
 private:
     bool SelectNextLink(bool forward);
 
-    QString pressedLink_; // the link a press began on; a release on it follows it
+    QString pressedLink_;  // the link a press began on; a release on it follows it
 };
 
-} // namespace karvelo
+}  // namespace karvelo

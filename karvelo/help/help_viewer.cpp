@@ -23,7 +23,7 @@ constexpr int margin = 8;
 constexpr int buttonWidth = 90;
 constexpr int buttonHeight = 26;
 constexpr int textTop = margin + buttonHeight + margin;
-constexpr int textPixelSize = 13; // the game's 11 px font is too small for reading longer text
+constexpr int textPixelSize = 13;  // the game's 11 px font is too small for reading longer text
 const QSize initialSize(560, 480);
 const QSize smallestSize(320, 240);
 
@@ -43,7 +43,7 @@ void PlaceBesideGameWindow(QWidget& viewer) {
     viewer.move(left, available.top() + 30);
 }
 
-} // namespace
+}  // namespace
 
 HelpViewer::HelpViewer()
     : page_(new QWidget(this)), contentsButton_(new QPushButton(QStringLiteral("Obsah"), page_)),
@@ -98,7 +98,7 @@ void HelpViewer::Display(int context) {
     current_ = context;
     const help::HelpTopic* topic = file_.FindTopic(context);
     browser_->setHtml(topic != nullptr ? HelpTopicToHtml(*topic, file_) : MissingTopicHtml(context));
-    browser_->moveCursor(QTextCursor::Start); // reading starts at the topic's beginning
+    browser_->moveCursor(QTextCursor::Start);  // reading starts at the topic's beginning
     // A reader hears the new topic begin, as it would a new page.
     if (browser_->hasFocus()) spoken_focus::SpeakWithFocus(*browser_, QString());
 }
@@ -152,8 +152,8 @@ QString OpenHelp(const QString& helpFile, int context) {
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
-    viewer->setFocus(Qt::OtherFocusReason); // the text, so a reader starts reading it
+    viewer->setFocus(Qt::OtherFocusReason);  // the text, so a reader starts reading it
     return {};
 }
 
-} // namespace karvelo
+}  // namespace karvelo

@@ -5,8 +5,8 @@
 // paragraph), Tab goes from link to link, Enter follows one, Escape closes the window. A main window
 // of its own, so assistive technology announces it as a window with its title.
 
-#include <QString>
 #include <QMainWindow>
+#include <QString>
 #include <vector>
 
 #include "karvelo/help/help_file.h"
@@ -27,8 +27,8 @@ class HelpViewer final : public QMainWindow {
 public:
     HelpViewer();
 
-    void SetHelpFile(help::HelpFile file); // also forgets the way back
-    bool ShowTopic(int context);           // false, with a note in the window, when the file lacks the topic
+    void SetHelpFile(help::HelpFile file);  // also forgets the way back
+    bool ShowTopic(int context);            // false, with a note in the window, when the file lacks the topic
     int CurrentContext() const { return current_; }
 
 protected:
@@ -41,7 +41,7 @@ private:
 
     help::HelpFile file_;
     int current_ = help::noLink;
-    std::vector<int> history_; // topics shown before, newest last, for "Zpět"
+    std::vector<int> history_;  // topics shown before, newest last, for "Zpět"
     QWidget* page_;
     QPushButton* contentsButton_;
     QPushButton* backButton_;
@@ -56,4 +56,4 @@ HelpViewer* FindHelpViewer();
 // Returns an empty string on success, else a Czech message for the user; the file is read anew each time.
 QString OpenHelp(const QString& helpFile, int context);
 
-} // namespace karvelo
+}  // namespace karvelo

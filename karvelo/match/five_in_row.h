@@ -32,8 +32,7 @@ inline void TestFive(MatchState& m, int dx, int dy, int x, int y, int p, int n) 
 
 // Examines every run start in the scan order of the five test (columns, then rows within them,
 // contestant 1 before 2, the directions in order) and stops examining once a five is found.
-template <class Examine>
-void ScanRunStarts(MatchState& m, Examine&& examine) {
+template <class Examine> void ScanRunStarts(MatchState& m, Examine&& examine) {
     for (int x = 1; x <= boardSize; ++x)
         for (int y = 1; y <= boardSize; ++y)
             for (int p = 1; p <= 2; ++p) {

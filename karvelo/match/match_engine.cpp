@@ -124,8 +124,7 @@ void MatchEngine::EndMatch() {
     const ScoreChange change = ExchangeScores(w.score, l.score, m_.moveCount, loserBegan);
     w.score = change.winnerScore;
     l.score = change.loserScore;
-    if (const std::string failure = StoreRoster(roster_, rosterFile_); !failure.empty())
-        host_.Warn(failure);
+    if (const std::string failure = StoreRoster(roster_, rosterFile_); !failure.empty()) host_.Warn(failure);
 
     ResetBoard(m_);
     OfferNextMatch("Vyhrál " + Cp1250ToUtf8(roster_.roster[winner].name));

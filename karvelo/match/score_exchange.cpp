@@ -4,7 +4,8 @@
 namespace karvelo {
 
 namespace {
-std::int32_t Share(std::int32_t loserScore, std::int32_t moveCount, std::int32_t winnerScore, bool loserBegan) {
+std::int32_t Share(std::int32_t loserScore, std::int32_t moveCount, std::int32_t winnerScore,
+                   bool loserBegan) {
     // Wraps like the 32-bit original would rather than being undefined for absurd inputs.
     const auto product = static_cast<std::int32_t>(static_cast<std::uint32_t>(loserScore) *
                                                    static_cast<std::uint32_t>(moveCount));

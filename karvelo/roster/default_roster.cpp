@@ -29,7 +29,7 @@ Roster DefaultRoster() {
     Add(r, "Rob\xF9tek", CpuNovice);          // Robůtek
     Add(r, "Po\xE8\xEDta\xE8", CpuBeginner);  // Počítač
     Add(r, "Profesor", CpuAdvanced);
-    Add(r, "\x8Aimon", CpuAdvanced);          // Šimon
+    Add(r, "\x8Aimon", CpuAdvanced);  // Šimon
     Add(r, "Mistr", CpuMaster);
     return r;
 }

@@ -11,9 +11,7 @@ namespace karvelo {
 
 namespace {
 
-std::string ErrorText(int error) {
-    return std::generic_category().message(error);
-}
+std::string ErrorText(int error) { return std::generic_category().message(error); }
 
 FileContents Unreadable(std::string problem) {
     FileContents contents;

@@ -10,7 +10,7 @@ namespace karvelo {
 struct FileContents {
     enum class Outcome { Read, Missing, Unreadable };
     Outcome outcome = Outcome::Read;
-    std::string bytes;   // the whole file when Read
+    std::string bytes;    // the whole file when Read
     std::string problem;  // UTF-8, why it could not be read when Unreadable
 };
 

@@ -36,7 +36,7 @@ void TForm1::Edithracu1Click() {
 // Run by the menu command and again after every change, which must never be refused by the guard.
 void TForm1::BuildPlayerEditorPage() {
     HideAllControls();
-    E1->clear(); // the name of whoever was selected before is not left for a reader to find
+    E1->clear();  // the name of whoever was selected before is not left for a reader to find
     PlaceLabel(2, 20, 20, QStringLiteral("Seznam hráčů:"));
     {
         // Filling the list is no choice of the user's.

@@ -32,7 +32,7 @@ int UsedEntries(const Roster& roster);
 
 // UTF-8 texts for a type code; nullptr outside 0..4 (the caller then keeps what it showed).
 const char* ShortTypeText(std::int32_t type);  // "HUM", "CPUnov", "CPUzač", "CPUpok", "CPUmis"
-const char* LongTypeText(std::int32_t type);   // "HUM", "CPU nováček", "CPU začátečník", "CPU pokročilý",
-                                               // "CPU mistr"
+const char* LongTypeText(std::int32_t type);  // "HUM", "CPU nováček", "CPU začátečník", "CPU pokročilý",
+                                              // "CPU mistr"
 
 }  // namespace karvelo

@@ -37,7 +37,8 @@ RosterLoadReport RosterFile::LoadRoster(Roster& roster) {
         break;
     }
     RosterLoadReport report = ParseRoster(contents.bytes, roster);
-    if (report.status == RosterLoadReport::Status::Damaged || report.status == RosterLoadReport::Status::Surplus) {
+    if (report.status == RosterLoadReport::Status::Damaged ||
+        report.status == RosterLoadReport::Status::Surplus) {
         // What the table cannot hold is still the user's data: it goes to the backup.
         keepBackupBeforeSave_ = true;
         damagedBytes_ = std::move(contents.bytes);
@@ -48,8 +49,10 @@ RosterLoadReport RosterFile::LoadRoster(Roster& roster) {
 void RosterFile::SaveRoster(Roster& roster) {
     const auto failure = [this](const std::string& reason) {
         std::error_code ignored;
-        const std::string outcome = std::filesystem::exists(path_, ignored) ? "“ zůstal beze změny." : "“ nebyl vytvořen.";
-        return RosterSaveError("Seznam hráčů se nepodařilo uložit: " + reason + ".\nSoubor „" + path_.string() + outcome,
+        const std::string outcome =
+            std::filesystem::exists(path_, ignored) ? "“ zůstal beze změny." : "“ nebyl vytvořen.";
+        return RosterSaveError("Seznam hráčů se nepodařilo uložit: " + reason + ".\nSoubor „" +
+                                   path_.string() + outcome,
                                reason);
     };
     // Refused before anything is written: a line the reader cannot take back would lose this
@@ -100,7 +103,8 @@ std::string StoreDefaultRoster(Roster& roster, RosterFile& file) {
         file.SaveRoster(roster);
     } catch (const RosterSaveError& error) {
         return "Soubor se seznamem hráčů „" + file.path().string() +
-               "“ nebyl nalezen. Program používá výchozí seznam hráčů, ale uložit ho nešlo: " + error.reason() + ".";
+               "“ nebyl nalezen. Program používá výchozí seznam hráčů, ale uložit ho nešlo: " +
+               error.reason() + ".";
     }
     return ReadBackAfterSave(roster, file);
 }

@@ -13,12 +13,8 @@ constexpr std::size_t nameColumns = 9;
 constexpr std::size_t scoreColumns = 3;
 constexpr int maxStoredScore = 999;
 
-bool IsLineEndByte(char c) {
-    return c == '\r' || c == '\n';
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool IsLineEndByte(char c) { return c == '\r' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The score column converts like atoi: leading white space, an optional sign, then digits up to
 // the first other character; no digits give 0. The score is deliberately not validated, so "5a3"
@@ -31,14 +27,11 @@ std::int32_t ScoreValue(std::string_view column) {
     bool negative = false;
     if (i < column.size() && (column[i] == '+' || column[i] == '-')) negative = column[i++] == '-';
     std::int32_t value = 0;
-    for (; i < column.size() && IsDigit(column[i]); ++i)
-        value = value * 10 + (column[i] - '0');
+    for (; i < column.size() && IsDigit(column[i]); ++i) value = value * 10 + (column[i] - '0');
     return negative ? -value : value;
 }
 
-std::string LineText(int lineIndex) {
-    return std::to_string(lineIndex + 1);
-}
+std::string LineText(int lineIndex) { return std::to_string(lineIndex + 1); }
 
 // Reads one entry line starting at `pos`. A well-formed line is what the writer produces and the
 // fixed-column reader reads unambiguously:
@@ -68,8 +61,7 @@ LineReading ReadLine(std::string_view bytes, std::size_t pos, int lineIndex) {
     };
 
     std::size_t n = 0;  // name columns read, stopping early at a line end as the reader does
-    while (n < nameColumns && pos + n < bytes.size() && !IsLineEndByte(bytes[pos + n]))
-        ++n;
+    while (n < nameColumns && pos + n < bytes.size() && !IsLineEndByte(bytes[pos + n])) ++n;
     if (n < nameColumns) return pos + n >= bytes.size() ? truncated() : tooShort();
     const std::string_view nameColumnsText = bytes.substr(pos, nameColumns);
     if (nameColumnsText.find('\0') != std::string_view::npos) {
@@ -85,8 +77,7 @@ LineReading ReadLine(std::string_view bytes, std::size_t pos, int lineIndex) {
     r.entry.nameLength = std::int32_t(firstSpace);
     pos += nameColumns;
 
-    while (pos < bytes.size() && bytes[pos] == ' ')
-        ++pos;
+    while (pos < bytes.size() && bytes[pos] == ' ') ++pos;
     if (pos + scoreColumns > bytes.size()) return truncated();
     const std::string_view score = bytes.substr(pos, scoreColumns);
     if (std::any_of(score.begin(), score.end(), IsLineEndByte)) return tooShort();
@@ -191,8 +182,7 @@ RosterLoadReport ParseRoster(std::string_view bytes, Roster& roster) {
 
 std::string RosterBytes(const Roster& roster) {
     std::string out;
-    for (int i = 0; i < UsedEntries(roster); ++i)
-        AppendLine(out, roster.roster[i]);
+    for (int i = 0; i < UsedEntries(roster); ++i) AppendLine(out, roster.roster[i]);
     out += endMarker;
     return out;
 }

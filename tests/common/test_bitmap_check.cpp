@@ -67,7 +67,8 @@ private slots:
     void soundLayoutsPass() {
         const QByteArray twoColours("\0\0\0\0\xff\xff\xff\0", 8);
         QCOMPARE(Problem(Bitmap(8, 2, 1, twoColours, QByteArray(8, '\0'))), std::string());
-        QCOMPARE(Problem(Bitmap(3, -2, 8, twoColours, QByteArray(8, '\1'), 0, 2)), std::string());  // top-down
+        QCOMPARE(Problem(Bitmap(3, -2, 8, twoColours, QByteArray(8, '\1'), 0, 2)),
+                 std::string());  // top-down
         QCOMPARE(Problem(Bitmap(2, 2, 16, {}, QByteArray(8, '\0'))), std::string());
         const QByteArray masks("\0\0\xff\0\0\xff\0\0\xff\0\0\0", 12);
         QCOMPARE(Problem(Bitmap(2, 2, 32, masks, QByteArray(16, '\0'), 3)), std::string());

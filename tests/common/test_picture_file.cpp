@@ -16,7 +16,7 @@ void WritePicture(const QString& path, int side, QColor colour) {
     if (!image.save(path, "BMP")) qFatal("cannot write %s", qPrintable(path));
 }
 
-} // namespace
+}  // namespace
 
 class PictureFileTest : public QObject {
     Q_OBJECT
@@ -44,7 +44,7 @@ private slots:
 
     void twinOnlyOnDenseScreensAndOnlyWhenSound_data() {
         QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("twinSide"); // 0: no twin; -1: a twin cut short
+        QTest::addColumn<int>("twinSide");  // 0: no twin; -1: a twin cut short
         QTest::addColumn<bool>("twinDrawn");
         QTest::newRow("ratio 1, sound twin") << 1.0 << 40 << false;
         QTest::newRow("ratio 1.5, sound twin") << 1.5 << 40 << true;
@@ -89,7 +89,7 @@ private slots:
             QCOMPARE(twin.image.size(), single.image.size() * 2);
             ++pictures;
         }
-        QCOMPARE(pictures, 4 * 34 + 1 + 10); // four themes, the title picture, the minefield tiles
+        QCOMPARE(pictures, 4 * 34 + 1 + 10);  // four themes, the title picture, the minefield tiles
     }
 };
 

@@ -28,7 +28,9 @@ namespace {
 
 QAccessibleInterface* Reader(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
-const BoardAccessibility& BoardReader(TForm1& form) { return *form.boardImage->findChild<BoardAccessibility*>(); }
+const BoardAccessibility& BoardReader(TForm1& form) {
+    return *form.boardImage->findChild<BoardAccessibility*>();
+}
 
 using Cells = std::vector<BoardAccessibility::CellPosition>;
 
@@ -40,7 +42,9 @@ TForm1& StartShown(FormFixture& f) {
     return form;
 }
 
-void Key(TForm1& form, Qt::Key key) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, key); }
+void Key(TForm1& form, Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, key);
+}
 
 // Starts a match from the set-up page by the keyboard alone: Tab to "Začít souboj", Space.
 void StartMatchByKeys(TForm1& form) {
@@ -129,7 +133,8 @@ private slots:
             QAccessibleInterface* reader = Reader(n.control);
             QVERIFY2(reader != nullptr, n.name);
             QCOMPARE(reader->role(), n.role);
-            if (n.role != QAccessible::Button) QCOMPARE(n.control->accessibleName(), QString::fromUtf8(n.name));
+            if (n.role != QAccessible::Button)
+                QCOMPARE(n.control->accessibleName(), QString::fromUtf8(n.name));
             // On Linux Qt reads a combo box's choice as its name; its purpose is then the description.
             if (n.role == QAccessible::ComboBox)
                 QVERIFY(reader->text(QAccessible::Description).startsWith(QString::fromUtf8(n.name)));
@@ -147,8 +152,7 @@ private slots:
         QCOMPARE(Reader(form.CB[2])->text(QAccessible::Description),
                  QStringLiteral("Druhý hráč, skóre 710, typ CPU pokročilý"));
         // No drop-down has a label: a screen reader speaks a label instead of the name, the choice.
-        for (QComboBox* combo : form.CB)
-            QVERIFY(Reader(combo)->relations(QAccessible::Label).isEmpty());
+        for (QComboBox* combo : form.CB) QVERIFY(Reader(combo)->relations(QAccessible::Label).isEmpty());
         // Other captions above or beside a control are its label.
         QCOMPARE(Reader(form.CHB0)->relations(QAccessible::Label).size(), 1);
         // Names change nothing on the screen: the check box and the radio buttons keep no caption.
@@ -239,7 +243,7 @@ private slots:
 
         Key(form, Qt::Key_Space);
         QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Sloupec 11, řádek 10: Alfa"));
-        const Cells& changed = BoardReader(form).ChangedCells(); // with the values shown that changed
+        const Cells& changed = BoardReader(form).ChangedCells();  // with the values shown that changed
         QVERIFY(std::find(changed.begin(), changed.end(), BoardAccessibility::CellPosition{11, 10}) !=
                 changed.end());
         QCOMPARE(board->text(QAccessible::Description),
@@ -289,8 +293,9 @@ private slots:
         QCOMPARE(board->tableInterface()->cellAt(row - 1, column - 1)->text(QAccessible::Name),
                  QStringLiteral("Sloupec %1, řádek %2: Delta").arg(column).arg(row));
         QCOMPARE(CellName(form, 10, 10), QStringLiteral("Sloupec 10, řádek 10: Alfa"));
-        QCOMPARE(board->text(QAccessible::Description),
-                 QStringLiteral("Na tahu: Alfa. Poslední tah: Delta, sloupec %1, řádek %2.").arg(column).arg(row));
+        QCOMPARE(
+            board->text(QAccessible::Description),
+            QStringLiteral("Na tahu: Alfa. Poslední tah: Delta, sloupec %1, řádek %2.").arg(column).arg(row));
         // Both moves are spoken at once, with the cell under the cursor, by the contestants' names.
         QCOMPARE(
             board->focusChild()->text(QAccessible::Description),
@@ -304,7 +309,7 @@ private slots:
         form.CHB0->setChecked(true);
         form.B[0]->click();
         Key(form, Qt::Key_Space);
-        Key(form, Qt::Key_Space); // Alfa on the centre: the values around it change
+        Key(form, Qt::Key_Space);  // Alfa on the centre: the values around it change
         const Cells& changed = BoardReader(form).ChangedCells();
         QVERIFY(changed.size() > 1);
         QVERIFY(std::find(changed.begin(), changed.end(), BoardAccessibility::CellPosition{10, 10}) !=
@@ -316,9 +321,9 @@ private slots:
         }
         // Values not shown are no change anyone sees.
         form.matchState.showFieldValues = 0;
-        form.RepaintMatchScreen(); // hides the values shown until now: those cells change back
+        form.RepaintMatchScreen();  // hides the values shown until now: those cells change back
         Key(form, Qt::Key_Right);
-        Key(form, Qt::Key_Space); // Beta beside the centre
+        Key(form, Qt::Key_Space);  // Beta beside the centre
         QCOMPARE(BoardReader(form).ChangedCells(), (Cells{{11, 10}}));
     }
 
@@ -328,18 +333,17 @@ private slots:
         form.Hrat1->trigger();
         form.B[0]->click();
         Key(form, Qt::Key_Space);
-        Key(form, Qt::Key_Space); // Alfa on the centre; a match of one move may be left
+        Key(form, Qt::Key_Space);  // Alfa on the centre; a match of one move may be left
         QCOMPARE(QApplication::focusWidget(), form.boardImage);
         form.Hrat1->trigger();
         QCoreApplication::processEvents();
         QVERIFY(!form.boardImage->isVisible());
-        QCOMPARE(QApplication::focusWidget(), form.CB[1]); // the page's first control
+        QCOMPARE(QApplication::focusWidget(), form.CB[1]);  // the page's first control
         for (Qt::Key key : {Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Return})
-            QTest::keyClick(form.boardImage, key); // even sent straight to it
+            QTest::keyClick(form.boardImage, key);  // even sent straight to it
         int stones = 0;
         for (int x = 1; x <= 20; ++x)
-            for (int y = 1; y <= 20; ++y)
-                stones += form.matchState.board[x][y].state != 0 ? 1 : 0;
+            for (int y = 1; y <= 20; ++y) stones += form.matchState.board[x][y].state != 0 ? 1 : 0;
         QCOMPARE(stones, 1);
         QVERIFY(!form.boardImage->isVisible());
         QVERIFY(form.B[0]->isVisible());
@@ -441,8 +445,8 @@ private slots:
         QCOMPARE(form.boardImage->surface(), before);
         const QImage onScreen = form.boardImage->grab().toImage();
         QVERIFY(onScreen.pixelColor(220, 220) != before.pixelColor(220, 220));  // the cursor's frame
-        QCOMPARE(onScreen.pixelColor(230, 230), field);                          // the field inside it
-        QCOMPARE(onScreen.pixelColor(219, 219), before.pixelColor(219, 219));    // nothing beside it
+        QCOMPARE(onScreen.pixelColor(230, 230), field);                         // the field inside it
+        QCOMPARE(onScreen.pixelColor(219, 219), before.pixelColor(219, 219));   // nothing beside it
         for (int i = 0; i < 3; ++i) Key(form, Qt::Key_Right);
         QCOMPARE(form.boardImage->surface(), before);
         QCOMPARE(form.boardImage->grab().toImage().pixelColor(220, 220), before.pixelColor(220, 220));

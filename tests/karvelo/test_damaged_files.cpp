@@ -88,14 +88,12 @@ private slots:
         const QImage& empty = form.images.fieldBitmaps[0];
         QCOMPARE(empty.size(), QSize(20, 20));
         for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x)
-                QCOMPARE(QColor(empty.pixel(x, y)), ColourOf(pole));
+            for (int x = 0; x < 20; ++x) QCOMPARE(QColor(empty.pixel(x, y)), ColourOf(pole));
     }
 
     void elevenEntriesAreReportedOnceWithTheCount() {
         QByteArray eleven;
-        for (int i = 0; i < 11; ++i)
-            eleven += QByteArray("Hrac") + char('A' + i) + "     500x0\r\n";
+        for (int i = 0; i < 11; ++i) eleven += QByteArray("Hrac") + char('A' + i) + "     500x0\r\n";
         eleven += '#';
         FormFixture f(eleven);
         TForm1& form = f.Start();

@@ -22,7 +22,9 @@ QImage Gradient(int w, int h) {
     return image;
 }
 // A field's top-left pixel on the board.
-QColor FieldColour(const TForm1& form, int i, int j) { return At(form.boardImage->surface(), (i + 1) * 20, (j + 1) * 20); }
+QColor FieldColour(const TForm1& form, int i, int j) {
+    return At(form.boardImage->surface(), (i + 1) * 20, (j + 1) * 20);
+}
 }  // namespace
 
 class DrawingTest : public QObject {
@@ -94,9 +96,9 @@ private slots:
         const struct {
             int x, y;
             const char* file;
-        } probes[] = {{0, 0, "LHroh"},    {39, 39, "LHroh"}, {440, 0, "PHroh"},  {479, 479, "PDroh"},
-                      {0, 479, "LDroh"},  {40, 0, "Hbok"},   {119, 39, "Hbok"},  {120, 0, "infoa"},
-                      {359, 39, "infoa"}, {360, 0, "Hbok"},  {440, 40, "Pbok"},  {300, 440, "Dbok"},
+        } probes[] = {{0, 0, "LHroh"},    {39, 39, "LHroh"}, {440, 0, "PHroh"}, {479, 479, "PDroh"},
+                      {0, 479, "LDroh"},  {40, 0, "Hbok"},   {119, 39, "Hbok"}, {120, 0, "infoa"},
+                      {359, 39, "infoa"}, {360, 0, "Hbok"},  {440, 40, "Pbok"}, {300, 440, "Dbok"},
                       {0, 40, "Lbok"},    {39, 439, "Lbok"}};
         for (const auto& p : probes)
             QCOMPARE(At(board, p.x, p.y), ColourOf(QStringLiteral("obr/Gothic/%1.bmp").arg(p.file)));

@@ -103,9 +103,9 @@ private slots:
 
     void onlyTheFirstRunInScanOrderIsHighlighted() {
         MatchState m = FreshMatch();
-        for (int k = 0; k < 5; ++k) Put(m, 1, {{4 + k, 8}});      // right, from (4, 8)
-        for (int k = 0; k < 5; ++k) Put(m, 1, {{4, 9 + k}});      // down, from (4, 9)
-        for (int k = 0; k < 5; ++k) Put(m, 2, {{2, 2 + k}});      // contestant 2, smaller x
+        for (int k = 0; k < 5; ++k) Put(m, 1, {{4 + k, 8}});  // right, from (4, 8)
+        for (int k = 0; k < 5; ++k) Put(m, 1, {{4, 9 + k}});  // down, from (4, 9)
+        for (int k = 0; k < 5; ++k) Put(m, 2, {{2, 2 + k}});  // contestant 2, smaller x
         FindFive(m);
         QCOMPARE(m.board[2][2].picture, 8);
         QCOMPARE(m.board[4][8].picture, 1);
@@ -123,7 +123,8 @@ private slots:
         QTest::newRow("loser began") << 500 << 500 << 30 << true << 538 << 464;
         QTest::newRow("stronger winner") << 500 << 700 << 9 << false << 706 << 494;
         QTest::newRow("loser has nothing") << 0 << 500 << 20 << true << 500 << 0;
-        QTest::newRow("winner without points") << 999 << 0 << 400 << false << 399600 << 999 - 999 * 400 / 399601;
+        QTest::newRow("winner without points")
+            << 999 << 0 << 400 << false << 399600 << 999 - 999 * 400 / 399601;
     }
     void scoreExchange() {
         QFETCH(int, loser);

@@ -14,9 +14,7 @@ using karvelo::test::FormFixture;
 
 namespace {
 
-qreal Ratio() {
-    return qApp->devicePixelRatio();
-}
+qreal Ratio() { return qApp->devicePixelRatio(); }
 
 // The file the screen should show for a picture at this run's ratio.
 QImage Expected(const QString& path) {
@@ -27,9 +25,7 @@ QImage Expected(const QString& path) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage Screen(QWidget* widget) {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+QImage Screen(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // Empty when the logical rectangle of the screen shows the picture filled from the surface's
 // origin (device pixel (x, y) is picture pixel (x mod width, y mod height)); else the first mismatch.
@@ -59,7 +55,7 @@ struct ShippedFixture : FormFixture {
     ShippedFixture() : FormFixture(karvelo::test::standardRoster, false) { CopyShippedPictures(dir.path()); }
 };
 
-} // namespace
+}  // namespace
 
 class HighDensityTest : public QObject {
     Q_OBJECT
@@ -74,14 +70,13 @@ private slots:
         TForm1& form = f.Start();
         QCOMPARE(Mismatch(Screen(form.boardImage), QRect(0, 0, 480, 480), Expected("obr/karvelo.bmp")),
                  QString());
-        QCOMPARE(form.matchState.cellWidth, 20); // logical, whichever file was measured
+        QCOMPARE(form.matchState.cellWidth, 20);  // logical, whichever file was measured
         QCOMPARE(form.matchState.cellHeight, 20);
     }
 
     void everyThemesMatchScreen_data() {
         QTest::addColumn<int>("theme");
-        for (int t = 0; t < themeCount; ++t)
-            QTest::newRow(themeNames[t]) << t;
+        for (int t = 0; t < themeCount; ++t) QTest::newRow(themeNames[t]) << t;
     }
     void everyThemesMatchScreen() {
         QFETCH(int, theme);

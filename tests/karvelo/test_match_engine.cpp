@@ -93,7 +93,7 @@ private slots:
         Table t(Human, Human);
         t.Start(1);
         t.engine->HumanMove(439, 439, 10, 10);  // would be field 41
-        t.engine->HumanMove(41, 41, 30, 30);     // would be field 0
+        t.engine->HumanMove(41, 41, 30, 30);    // would be field 0
         QCOMPARE(t.Stones(), 0);
     }
 

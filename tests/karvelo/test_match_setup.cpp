@@ -36,12 +36,13 @@ private slots:
             QWidget* control;
             QPoint at;
             int width;
-        } placed[] = {{form.L[22], {50, 25}, -1},   {form.L[23], {135, 25}, -1}, {form.CB[1], {50, 45}, 80},
-                      {form.CB[2], {50, 100}, 80},  {form.L[4], {280, 100}, -1}, {form.CHB0, {405, 98}, -1},
-                      {form.CB[3], {135, 45}, 80},  {form.CB[4], {135, 100}, 80}, {form.RB0, {222, 48}, 15},
-                      {form.RB1, {222, 100}, 15},   {form.L[16], {145, 68}, -1}, {form.L[17], {185, 68}, -1},
-                      {form.L[18], {185, 81}, -1},  {form.L[19], {145, 128}, -1}, {form.L[20], {185, 128}, -1},
-                      {form.L[21], {185, 141}, -1}, {form.B[0], {280, 130}, -1}};
+        } placed[] = {
+            {form.L[22], {50, 25}, -1},   {form.L[23], {135, 25}, -1},  {form.CB[1], {50, 45}, 80},
+            {form.CB[2], {50, 100}, 80},  {form.L[4], {280, 100}, -1},  {form.CHB0, {405, 98}, -1},
+            {form.CB[3], {135, 45}, 80},  {form.CB[4], {135, 100}, 80}, {form.RB0, {222, 48}, 15},
+            {form.RB1, {222, 100}, 15},   {form.L[16], {145, 68}, -1},  {form.L[17], {185, 68}, -1},
+            {form.L[18], {185, 81}, -1},  {form.L[19], {145, 128}, -1}, {form.L[20], {185, 128}, -1},
+            {form.L[21], {185, 141}, -1}, {form.B[0], {280, 130}, -1}};
         for (const auto& p : placed) {
             QVERIFY2(p.control->isVisibleTo(&form), qPrintable(p.control->objectName()));
             QCOMPARE(p.control->parentWidget(), form.client);
@@ -134,7 +135,7 @@ private slots:
         Choose(form.CB[1], 2, form, &TForm1::CB1Change);
         QCOMPARE(form.L[17]->text(), QStringLiteral("100"));
         QCOMPARE(form.L[18]->text(), QStringLiteral("HUM"));  // Alfa's, shown before
-        form.B[0]->click();  // two computers: answered No
+        form.B[0]->click();                                   // two computers: answered No
         QCOMPARE(f.boxes.LastCaption(), QStringLiteral("Hra dvou PC"));
         QCOMPARE(form.matchState.matchRunning, 0);
 
@@ -178,8 +179,8 @@ private slots:
         f.boxes.answers = {false};
         Press(form, 10, 10);  // Beta
         for (int k = 1; k <= 4; ++k) {
-            Press(form, k, 1);   // Alfa
-            Press(form, k, 3);   // Beta
+            Press(form, k, 1);  // Alfa
+            Press(form, k, 3);  // Beta
         }
         QCOMPARE(m.moveCount, 10);
         Press(form, 5, 1);
@@ -214,7 +215,8 @@ private slots:
         QCOMPARE(m.moveCount, 1);
         QCOMPARE(form.L[11]->pos(), QPoint(197, 20));
         QCOMPARE(form.L[14]->text(), QString::number(form.roster.roster[0].score));
-        QCOMPARE(QColor(form.boardImage->surface().pixel(50, 50)), karvelo::test::ColourOf("obr/Gothic/Pole.bmp"));
+        QCOMPARE(QColor(form.boardImage->surface().pixel(50, 50)),
+                 karvelo::test::ColourOf("obr/Gothic/Pole.bmp"));
     }
 };
 

@@ -33,7 +33,8 @@ const QByteArray savedRoster = "Alfa      500x0\r\n"
 
 class Editor {
 public:
-    explicit Editor(const QByteArray& rosterBytes = unsavedRoster) : fixture(rosterBytes), form(fixture.Start()) {
+    explicit Editor(const QByteArray& rosterBytes = unsavedRoster)
+        : fixture(rosterBytes), form(fixture.Start()) {
         form.show();
         if (!QTest::qWaitForWindowExposed(&form)) qFatal("the window is not shown");
         form.Edithracu1->trigger();
@@ -325,8 +326,8 @@ private slots:
         e.Press(2);
         form.CB[5]->setCurrentIndex(-1);
         e.Press(2);
-        QCOMPARE(e.Shown(),
-                 QStringList({"Pozor!|Nelze vytvořit více jak 10 hráčů!", "Pozor!|Musíte zvolit typ hráče!"}));
+        QCOMPARE(e.Shown(), QStringList({"Pozor!|Nelze vytvořit více jak 10 hráčů!",
+                                         "Pozor!|Musíte zvolit typ hráče!"}));
         QCOMPARE(e.File(), ten);
         QCOMPARE(form.roster.rosterCount, 10);
     }
@@ -373,10 +374,15 @@ private slots:
         QCOMPARE(e.ListedNames(), QStringList({"Alfa", "Čeněk", "Gama", "Delta", "Žofie"}));
         // Čeněk renamed last: its line has the longer run of spaces.
         QCOMPARE(e.File(), QByteArray("Alfa      500x0\r\n"
-                                      "\xc8" "en\xec" "k" + QByteArray(10, ' ') + "620x0\r\n"
+                                      "\xc8"
+                                      "en\xec"
+                                      "k" +
+                                      QByteArray(10, ' ') +
+                                      "620x0\r\n"
                                       "Gama      500x2\r\n"
                                       "Delta     710x3\r\n"
-                                      "\x8e" "ofie     500x0\r\n#"));
+                                      "\x8e"
+                                      "ofie     500x0\r\n#"));
         QCOMPARE(SetupPageNames(form), QStringList({"Alfa", "Čeněk", "Gama", "Delta", "Žofie"}));
         QCOMPARE(form.CB[2]->currentText(), QStringLiteral("Čeněk"));
 
@@ -442,8 +448,9 @@ private slots:
                  "Hum2      500x0\r\nCpu2      600x2\r\nCpu1b     700x1\r\n#");
         e.Press(7);
         QCOMPARE(e.ListedNames(), QStringList({"Hum1", "Hum2", "Cpu1a", "Cpu1b", "Cpu2", "Cpu3a", "Cpu3b"}));
-        QCOMPARE(e.File(), QByteArray("Hum1      200x0\r\nHum2      500x0\r\nCpu1a     300x1\r\nCpu1b     700x1\r\n"
-                                      "Cpu2      600x2\r\nCpu3a     100x3\r\nCpu3b     400x3\r\n#"));
+        QCOMPARE(e.File(),
+                 QByteArray("Hum1      200x0\r\nHum2      500x0\r\nCpu1a     300x1\r\nCpu1b     700x1\r\n"
+                            "Cpu2      600x2\r\nCpu3a     100x3\r\nCpu3b     400x3\r\n#"));
     }
 
     void deleteWithoutAQuestion() {
@@ -483,7 +490,8 @@ private slots:
         QTest::newRow("space inside") << "Al fa" << true << "Jméno nesmí obsahovat mezeru!";
         QTest::newRow("space in front") << " Alfa" << true << "Jméno nesmí obsahovat mezeru!";
         QTest::newRow("leading #") << "#Alfa" << true << "Jméno nesmí začínat znakem „#“!";
-        QTest::newRow("outside code page 1250") << "Wang王" << true << "Jméno obsahuje znak „王“, který nelze uložit!";
+        QTest::newRow("outside code page 1250")
+            << "Wang王" << true << "Jméno obsahuje znak „王“, který nelze uložit!";
         QTest::newRow("tab") << "Al\tfa" << false << "Jméno nesmí obsahovat řídicí znaky!";
         QTest::newRow("escape") << "Al\x1b" << false << "Jméno nesmí obsahovat řídicí znaky!";
     }
@@ -493,7 +501,9 @@ private slots:
         QFETCH(QString, reason);
         Editor e;
         TForm1& form = e.form;
-        const auto enter = [&](QLineEdit* edit) { typed ? Editor::Type(edit, name) : Editor::Paste(edit, name); };
+        const auto enter = [&](QLineEdit* edit) {
+            typed ? Editor::Type(edit, name) : Editor::Paste(edit, name);
+        };
         enter(form.E0);
         e.Press(2);
         QCOMPARE(e.Shown(), QStringList({"Pozor!|" + reason}));
@@ -534,7 +544,8 @@ private slots:
     void failedSaveKeepsThePage() {
         Editor e;
         TForm1& form = e.form;
-        QVERIFY(QDir(e.fixture.dir.path()).mkdir("data.dat.tmp"));  // the save's temporary file cannot be made
+        QVERIFY(
+            QDir(e.fixture.dir.path()).mkdir("data.dat.tmp"));  // the save's temporary file cannot be made
 
         e.Type(form.E0, "Nový");
         e.Press(2);

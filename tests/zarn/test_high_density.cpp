@@ -15,13 +15,9 @@ using zarn::test::FormFixture;
 
 namespace {
 
-qreal Ratio() {
-    return qApp->devicePixelRatio();
-}
+qreal Ratio() { return qApp->devicePixelRatio(); }
 
-QString Shipped(const QString& name) {
-    return QStringLiteral(SHIPPED_DATA_DIR "/") + name;
-}
+QString Shipped(const QString& name) { return QStringLiteral(SHIPPED_DATA_DIR "/") + name; }
 
 // The file the screen should show for a tile at this run's ratio.
 QImage Expected(const QString& name) {
@@ -58,7 +54,7 @@ void UseShippedTiles() {
     }
 }
 
-} // namespace
+}  // namespace
 
 class HighDensityTest : public QObject {
     Q_OBJECT

@@ -20,8 +20,9 @@ namespace {
 
 const std::vector<std::string> kWalledField(10, "....*.....");  // column 5 all mines
 // (1,2) has four mines around it and uncovers alone.
-const std::vector<std::string> kCornerField{"*.*.......", "**........", "..........", "..........", "..........",
-                                            "..........", "..........", "..........", "**........", ".*........"};
+const std::vector<std::string> kCornerField{"*.*.......", "**........", "..........", "..........",
+                                            "..........", "..........", "..........", "..........",
+                                            "**........", ".*........"};
 
 QAccessibleInterface* Reader(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
@@ -75,11 +76,11 @@ private slots:
         f.Click(1, 2);
         form.buttons[1][1]->setFocus();
         Key(Qt::Key_Right);
-        QCOMPARE(Focused(), form.buttons[1][2]); // the uncovered field, to be read
+        QCOMPARE(Focused(), form.buttons[1][2]);  // the uncovered field, to be read
         Key(Qt::Key_Right);
         QCOMPARE(Focused(), form.buttons[1][3]);
         Key(Qt::Key_Left, Qt::ControlModifier);
-        QCOMPARE(Focused(), form.buttons[1][1]); // past the uncovered (1,2)
+        QCOMPARE(Focused(), form.buttons[1][1]);  // past the uncovered (1,2)
         Key(Qt::Key_Left);
         Key(Qt::Key_Up);
         QCOMPARE(Focused(), form.buttons[1][1]);  // the corner: nowhere further
@@ -87,8 +88,7 @@ private slots:
         QCOMPARE(Focused(), form.buttons[2][1]);
         for (int i = 0; i < 12; ++i) Key(Qt::Key_Right);
         QCOMPARE(Focused(), form.buttons[2][10]);  // the field's edge, not the next row
-        for (int i = 0; i < 12; ++i)
-            Key(Qt::Key_Down, Qt::ControlModifier);
+        for (int i = 0; i < 12; ++i) Key(Qt::Key_Down, Qt::ControlModifier);
         QCOMPARE(Focused(), form.buttons[10][10]);  // Lehká: ten rows, however many buttons exist
 
         // Space uncovers the focused field, exactly as a click would, and the focus stays on it.
@@ -115,15 +115,14 @@ private slots:
         form.Button1->setFocus();
         Key(Qt::Key_Space);
         QCOMPARE(form.Button1->accessibleDescription(), QStringLiteral("Nová hra: pole 10 × 10, 12 min."));
-        Key(Qt::Key_Tab); // the note goes with the focus
+        Key(Qt::Key_Tab);  // the note goes with the focus
         QVERIFY(form.Button1->accessibleDescription().isEmpty());
 
         f.Lay(kWalledField);
         form.buttons[5][2]->setFocus();
-        Key(Qt::Key_Space); // a flood fill uncovers columns 1 to 4
+        Key(Qt::Key_Space);  // a flood fill uncovers columns 1 to 4
         for (int row = 1; row <= 10; ++row)
-            for (int column = 1; column <= 4; ++column)
-                QVERIFY(form.buttons[row][column]->IsUncovered());
+            for (int column = 1; column <= 4; ++column) QVERIFY(form.buttons[row][column]->IsUncovered());
         QCOMPARE(Focused(), form.buttons[5][2]);
         QCOMPARE(Reader(Focused())->text(QAccessible::Description), QStringLiteral("Odkrytých polí: 40."));
         Key(Qt::Key_Right);
@@ -177,7 +176,7 @@ private slots:
         f.Click(1, 2);
         QCOMPARE(field->role(), QAccessible::Button);
         QCOMPARE(field->text(QAccessible::Name), QStringLiteral("Řádek 1, sloupec 2: 4 miny v okolí"));
-        QVERIFY(!field->state().disabled); // read like any other field, only never pressed
+        QVERIFY(!field->state().disabled);  // read like any other field, only never pressed
         QVERIFY(!field->state().invisible);
         QCOMPARE(field->rect(), QRect(form.Client()->mapToGlobal(QPoint(25, 5)), QSize(20, 20)));
         QVERIFY(field->actionInterface()->actionNames().isEmpty());
@@ -191,7 +190,9 @@ private slots:
                  QStringLiteral("Řádek 3, sloupec 1: 2 miny v okolí"));
 
         QString mineWhileOpen;
-        f.boxes.whileOpen = [&](const QString&) { mineWhileOpen = Reader(form.buttons[1][1])->text(QAccessible::Name); };
+        f.boxes.whileOpen = [&](const QString&) {
+            mineWhileOpen = Reader(form.buttons[1][1])->text(QAccessible::Name);
+        };
         f.Click(1, 1);
         QCOMPARE(mineWhileOpen, QStringLiteral("Řádek 1, sloupec 1: mina"));
         // The new field is covered again, and reads so.

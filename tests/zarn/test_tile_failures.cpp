@@ -63,7 +63,8 @@ private slots:
         f.form->field.cells[1][1] = csMine;
         f.Click(1, 2);
         QCOMPARE(f.boxes.shown.size(), 1);
-        QVERIFY2(f.boxes.shown[0].startsWith(QStringLiteral("ERROR: Obrázek „zarn1.bmp“ nelze načíst, soubor je poškozený (")),
+        QVERIFY2(f.boxes.shown[0].startsWith(
+                     QStringLiteral("ERROR: Obrázek „zarn1.bmp“ nelze načíst, soubor je poškozený (")),
                  qPrintable(f.boxes.shown[0]));
         QCOMPARE(f.form->field.cells[1][2], int(csCovered));
         QVERIFY(!f.form->buttons[1][2]->isHidden());

@@ -49,8 +49,8 @@ private:
 };
 
 std::string Paint(int row, int column, int minesAround) {
-    return "paint " + std::to_string(row) + "," + std::to_string(column) + " zarn" + std::to_string(minesAround) +
-           ".bmp";
+    return "paint " + std::to_string(row) + "," + std::to_string(column) + " zarn" +
+           std::to_string(minesAround) + ".bmp";
 }
 
 // Column 5 is a wall of mines: a fill from the left never reaches the right.
@@ -106,7 +106,8 @@ private slots:
         Uncovering(field, view).ClickField(1, 1);
         std::vector<std::string> expected;
         for (int column = 1; column <= 4; ++column)
-            for (int step = 0; step < 4; ++step) expected.push_back(Paint(column % 2 ? 1 + step : 4 - step, column, 0));
+            for (int step = 0; step < 4; ++step)
+                expected.push_back(Paint(column % 2 ? 1 + step : 4 - step, column, 0));
         expected.push_back("message Vyhráli jste!");
         expected.push_back("new game");
         QCOMPARE(view.log, expected);
@@ -119,15 +120,12 @@ private slots:
         Uncovering(field, view).ClickField(3, 3);
         const std::vector<std::string> paints = view.Paints();
         const std::vector<std::string> expectedStart{
-            Paint(3, 3, 0),
-            Paint(2, 3, 1),  // up: numbered, does not spread
-            Paint(4, 3, 0),  // down: blank, spreads at once
-            Paint(5, 3, 0),  // its down
-            Paint(5, 2, 1),  // left, right
-            Paint(5, 4, 1),
-            Paint(4, 2, 1),  // up-left before up-right
-            Paint(4, 4, 1),
-            Paint(3, 2, 0),  // back at (4,3): left, right, down-right done; up-left
+            Paint(3, 3, 0), Paint(2, 3, 1),  // up: numbered, does not spread
+            Paint(4, 3, 0),                  // down: blank, spreads at once
+            Paint(5, 3, 0),                  // its down
+            Paint(5, 2, 1),                  // left, right
+            Paint(5, 4, 1), Paint(4, 2, 1),  // up-left before up-right
+            Paint(4, 4, 1), Paint(3, 2, 0),  // back at (4,3): left, right, down-right done; up-left
         };
         QCOMPARE(std::vector<std::string>(paints.begin(), paints.begin() + 9), expectedStart);
     }

@@ -64,7 +64,8 @@ private slots:
         QSet<QString> names;
         for (int row = 1; row <= 20; ++row) {
             for (int column = 1; column <= 20; ++column) {
-                QAccessibleInterface* button = QAccessible::queryAccessibleInterface(f.form->buttons[row][column]);
+                QAccessibleInterface* button =
+                    QAccessible::queryAccessibleInterface(f.form->buttons[row][column]);
                 QCOMPARE(button->role(), QAccessible::Button);
                 names.insert(button->text(QAccessible::Name));
             }
@@ -183,7 +184,8 @@ private slots:
             if (hops == 0)
                 f.form->Timer1Timer();
             else
-                QMetaObject::invokeMethod(f.form.get(), [&, hops] { tickAfter(hops - 1); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    f.form.get(), [&, hops] { tickAfter(hops - 1); }, Qt::QueuedConnection);
         };
         QTest::mouseClick(f.form->buttons[1][1], Qt::LeftButton);
         tickAfter(5);

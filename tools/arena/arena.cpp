@@ -52,8 +52,8 @@ struct MoveTimes {
 class ArenaHost final : public NullMatchHost {
 public:
     explicit ArenaHost(const MatchState& m) : m_(m) {}
-    std::string caption;  // of the last end-of-match question
-    int moves = 0;        // moves of the last match
+    std::string caption;    // of the last end-of-match question
+    int moves = 0;          // moves of the last match
     MoveTimes masterMoves;  // every move of CPU mistr
 
     // Every move ends with a repaint, so the time from one repaint to the next new move's is that
@@ -118,9 +118,12 @@ Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progre
         m.matchRunning = 1;
         host.caption.clear();
         engine.StartMatch();
-        if (host.caption == "Vyhrál A") ++t.wins;
-        else if (host.caption == "Vyhrál B") ++t.losses;
-        else ++t.draws;
+        if (host.caption == "Vyhrál A")
+            ++t.wins;
+        else if (host.caption == "Vyhrál B")
+            ++t.losses;
+        else
+            ++t.draws;
         t.moves += host.moves;
         if (progress && (i % 25 == 0 || i + 1 == matches)) {
             std::printf("\r%s – %s: %d/%d", levelNames[first], levelNames[second], i + 1, matches);

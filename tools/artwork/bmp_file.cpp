@@ -13,11 +13,10 @@ namespace artwork {
 namespace {
 
 void PutLe(std::vector<char>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-} // namespace
+}  // namespace
 
 bool WriteBmp24(const QImage& image, const QString& path, QString* error) {
     // Qt's own writer may keep an alpha channel; the program loads plain 24-bit files, so
@@ -37,12 +36,12 @@ bool WriteBmp24(const QImage& image, const QString& path, QString* error) {
     PutLe(out, headerBytes, 4);
     PutLe(out, 40, 4);
     PutLe(out, static_cast<std::uint32_t>(width), 4);
-    PutLe(out, static_cast<std::uint32_t>(height), 4); // positive: rows stored bottom-up
+    PutLe(out, static_cast<std::uint32_t>(height), 4);  // positive: rows stored bottom-up
     PutLe(out, 1, 2);
     PutLe(out, 24, 2);
-    PutLe(out, 0, 4); // BI_RGB
+    PutLe(out, 0, 4);  // BI_RGB
     PutLe(out, pixelBytes, 4);
-    PutLe(out, 2835, 4); // 72 dpi
+    PutLe(out, 2835, 4);  // 72 dpi
     PutLe(out, 2835, 4);
     PutLe(out, 0, 4);
     PutLe(out, 0, 4);
@@ -53,8 +52,7 @@ bool WriteBmp24(const QImage& image, const QString& path, QString* error) {
             out.push_back(static_cast<char>(row[3 * x + 1]));
             out.push_back(static_cast<char>(row[3 * x]));
         }
-        for (int pad = width * 3; pad < rowBytes; ++pad)
-            out.push_back(0);
+        for (int pad = width * 3; pad < rowBytes; ++pad) out.push_back(0);
     }
 
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -81,4 +79,4 @@ int BmpBitCount(const QString& path) {
     return static_cast<uchar>(head[28]) | (static_cast<uchar>(head[29]) << 8);
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -17,4 +17,4 @@ QString ScaledFileName(const QString& name, int scale);
 // Reads the bit depth field of a written bitmap header; -1 if the file is not a bitmap.
 int BmpBitCount(const QString& path);
 
-} // namespace artwork
+}  // namespace artwork

@@ -14,8 +14,7 @@ QImage Turned(const QImage& image, int quarterTurns) {
         dst.setDevicePixelRatio(src.devicePixelRatio());
         // Clockwise: source (x, y) lands at (height - 1 - y, x).
         for (int y = 0; y < src.height(); ++y)
-            for (int x = 0; x < src.width(); ++x)
-                dst.setPixel(src.height() - 1 - y, x, src.pixel(x, y));
+            for (int x = 0; x < src.width(); ++x) dst.setPixel(src.height() - 1 - y, x, src.pixel(x, y));
         src = dst;
     }
     return src;
@@ -45,4 +44,4 @@ QImage ComposePanelStrip(const ThemeArt& theme, const QImage& frame) {
     return strip;
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -18,4 +18,4 @@ QImage ComposeFrame(const ThemeArt& theme);
 // that whatever part the program's fill selects lines up with the frame.
 QImage ComposePanelStrip(const ThemeArt& theme, const QImage& frame);
 
-} // namespace artwork
+}  // namespace artwork

@@ -128,7 +128,7 @@ void DrawSunflower(QPainter& p, int variant) {
     }
 }
 
-} // namespace
+}  // namespace
 
 void GardenArt::paintStone(QPainter& painter, int set, int variant) const {
     painter.save();
@@ -142,10 +142,10 @@ void GardenArt::paintStone(QPainter& painter, int set, int variant) const {
 }
 
 QImage GardenArt::stone(int set, int variant, bool highlighted) const {
-    const QImage drawing = RenderSmooth(fieldSize, fieldSize,
-                                        [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
+    const QImage drawing = RenderSmooth(
+        fieldSize, fieldSize, [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
     if (highlighted) return WithShadow(drawing, QPoint(1, 1), QColor(150, 70, 0, 150));
     return WithShadow(drawing, QPoint(1, 1), QColor(20, 60, 10, 120));
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -130,21 +130,19 @@ void DrawAmphora(QPainter& p, int variant) {
     p.drawRect(QRectF(-8, 8.6, 16, 1.5));
     if (variant == 2) {
         p.setBrush(QColor(250, 230, 150));
-        for (double x = -3.5; x <= 3.6; x += 2.3)
-            p.drawEllipse(QPointF(x, 12.2), 0.7, 0.7);
+        for (double x = -3.5; x <= 3.6; x += 2.3) p.drawEllipse(QPointF(x, 12.2), 0.7, 0.7);
     } else if (variant == 3) {
         p.setPen(QPen(QColor(250, 220, 120), 0.7));
         p.setBrush(Qt::NoBrush);
         QPainterPath zig;
         zig.moveTo(-5, 12.5);
-        for (int i = 0; i < 10; ++i)
-            zig.lineTo(-4 + i, i % 2 ? 11.6 : 13.0);
+        for (int i = 0; i < 10; ++i) zig.lineTo(-4 + i, i % 2 ? 11.6 : 13.0);
         p.drawPath(zig);
     }
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
 void GothicArt::paintStone(QPainter& painter, int set, int variant) const {
     painter.save();
@@ -158,10 +156,10 @@ void GothicArt::paintStone(QPainter& painter, int set, int variant) const {
 }
 
 QImage GothicArt::stone(int set, int variant, bool highlighted) const {
-    const QImage drawing = RenderSmooth(fieldSize, fieldSize,
-                                        [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
+    const QImage drawing = RenderSmooth(
+        fieldSize, fieldSize, [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
     if (highlighted) return WithShadow(drawing, QPoint(1, 1), QColor(150, 70, 0, 150));
     return WithShadow(drawing, QPoint(1, 1), QColor(60, 55, 45, 110));
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -40,8 +40,10 @@ void DrawKarvelo(QPainter& p) {
     const double cell = inside.width() / 5;
     p.setPen(QPen(QColor(150, 146, 132), 0.7));
     for (int k = 1; k < 5; ++k) {
-        p.drawLine(QPointF(inside.left() + k * cell, inside.top()), QPointF(inside.left() + k * cell, inside.bottom()));
-        p.drawLine(QPointF(inside.left(), inside.top() + k * cell), QPointF(inside.right(), inside.top() + k * cell));
+        p.drawLine(QPointF(inside.left() + k * cell, inside.top()),
+                   QPointF(inside.left() + k * cell, inside.bottom()));
+        p.drawLine(QPointF(inside.left(), inside.top() + k * cell),
+                   QPointF(inside.right(), inside.top() + k * cell));
     }
     for (int k = 0; k < 5; ++k) {
         const QPointF at(inside.left() + k * cell, inside.top() + k * cell);
@@ -107,7 +109,8 @@ void DrawZarn(QPainter& p, int size) {
     face.setColorAt(0, QColor(236, 236, 236));
     face.setColorAt(1, QColor(150, 150, 150));
     p.setBrush(face);
-    p.drawRoundedRect(small ? QRectF(pixel / 2, pixel / 2, 64 - pixel, 64 - pixel) : QRectF(3, 3, 58, 58), 6, 6);
+    p.drawRoundedRect(small ? QRectF(pixel / 2, pixel / 2, 64 - pixel, 64 - pixel) : QRectF(3, 3, 58, 58), 6,
+                      6);
     p.setBrush(QColor(196, 196, 196));
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(QRectF(8, 8, 48, 48), 3, 3);
@@ -140,7 +143,7 @@ bool Save(const QImage& icon, const QString& path, QStringList* written, QString
     return true;
 }
 
-} // namespace
+}  // namespace
 
 const QList<int>& MenuIconSizes() {
     static const QList<int> sizes{16, 22, 24, 32, 48, 64, 128, 256};
@@ -148,7 +151,8 @@ const QList<int>& MenuIconSizes() {
 }
 
 QImage KarveloIcon(int size) {
-    if (size < smallBelow) return RenderSmooth(size, size, [size](QPainter& p) { DrawSmallKarvelo(p, size); });
+    if (size < smallBelow)
+        return RenderSmooth(size, size, [size](QPainter& p) { DrawSmallKarvelo(p, size); });
     return Scaled(size, DrawKarvelo);
 }
 
@@ -167,4 +171,4 @@ bool WriteIcons(const QString& root, QStringList* written, QString* error) {
     return true;
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -19,4 +19,4 @@ QImage ZarnIcon(int size = 64);
 // the menu icons <root>/packaging/icons/<size>/karvelo.png and zarn.png for every menu size.
 bool WriteIcons(const QString& root, QStringList* written, QString* error);
 
-} // namespace artwork
+}  // namespace artwork

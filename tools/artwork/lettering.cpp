@@ -44,4 +44,4 @@ void DrawOutlinedText(QPainter& painter, const QString& text, const QFont& font,
     painter.restore();
 }
 
-} // namespace artwork
+}  // namespace artwork

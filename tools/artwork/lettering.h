@@ -20,4 +20,4 @@ QFont TextFont(const QString& family, int pixelSize, bool bold);
 void DrawOutlinedText(QPainter& painter, const QString& text, const QFont& font, QPointF centre,
                       const QBrush& fill, const QColor& outline, double outlineWidth);
 
-} // namespace artwork
+}  // namespace artwork

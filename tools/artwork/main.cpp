@@ -28,7 +28,7 @@ int Fail(const QString& message) {
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
@@ -57,16 +57,16 @@ int main(int argc, char** argv) {
         written.append(title);
         if (!artwork::WriteMinefieldTiles(data, scale, &written, &error)) return Fail(error);
         if (scale == 1)
-            for (const auto& theme : themes)
-                names.append(theme->folderName());
+            for (const auto& theme : themes) names.append(theme->folderName());
     }
     QStringList icons;
     if (!artwork::WriteIcons(root, &icons, &error)) return Fail(error);
 
     for (const QString& path : written)
         if (artwork::BmpBitCount(path) != 24) return Fail(path + " is not a 24-bit bitmap");
-    std::printf("artwork: wrote %lld bitmaps and %lld icons under %s\n", static_cast<long long>(written.size()),
-                static_cast<long long>(icons.size()), qPrintable(root));
+    std::printf("artwork: wrote %lld bitmaps and %lld icons under %s\n",
+                static_cast<long long>(written.size()), static_cast<long long>(icons.size()),
+                qPrintable(root));
 
     if (args.size() == 3) {
         if (!artwork::WritePreviews(root, args[2], names, &error)) return Fail(error);

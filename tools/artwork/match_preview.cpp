@@ -53,7 +53,7 @@ QImage MatchScreen(const QString& theme, Loader& load) {
         QRect(0, 0, 40, 40),   QRect(440, 0, 40, 40),   QRect(440, 440, 40, 40), QRect(0, 440, 40, 40),
         QRect(40, 0, 400, 40), QRect(440, 40, 40, 400), QRect(40, 440, 400, 40), QRect(0, 40, 40, 400)};
     QImage board(480, 480, QImage::Format_RGB32);
-    board.fill(Qt::magenta); // any gap would show
+    board.fill(Qt::magenta);  // any gap would show
     for (std::size_t i = 0; i < framePieces.size(); ++i) {
         const QRect& r = targets[i];
         Fill(board, load(t + framePieces[i] + ".bmp"), r.left(), r.top(), r.right() + 1, r.bottom() + 1);
@@ -62,8 +62,7 @@ QImage MatchScreen(const QString& theme, Loader& load) {
 
     const QImage empty = load(t + "Pole.bmp");
     for (int i = 1; i <= 20; ++i)
-        for (int j = 1; j <= 20; ++j)
-            FillField(board, empty, i, j);
+        for (int j = 1; j <= 20; ++j) FillField(board, empty, i, j);
 
     auto symbol = [&](const char* set, int variant) {
         return load(t + set + "/znak" + QString::number(variant) + ".bmp");
@@ -78,8 +77,7 @@ QImage MatchScreen(const QString& theme, Loader& load) {
     for (const auto& m : moves) {
         FillField(board, symbol(m[2] == 0 ? "Kolo" : "Kriz", 1 + (n++ % 3)), m[0], m[1]);
     }
-    for (int k = 0; k < 5; ++k)
-        FillField(board, symbol("Kolo", 0), 8 + k, 8 + k);
+    for (int k = 0; k < 5; ++k) FillField(board, symbol("Kolo", 0), 8 + k, 8 + k);
     // The third set, its highlight and both others' highlights, bottom left.
     for (int v = 1; v <= 3; ++v) {
         FillField(board, symbol("Znk1", v), v, 18);
@@ -125,8 +123,7 @@ QImage TileSheet(const QString& theme, Loader& load) {
     rows[0] = {"Pole.bmp"};
     const char* sets[] = {"Kolo", "Kriz", "Znk1"};
     for (int s = 0; s < 3; ++s)
-        for (int v = 0; v < 4; ++v)
-            rows[1 + s].append(QString("%1/znak%2.bmp").arg(sets[s]).arg(v));
+        for (int v = 0; v < 4; ++v) rows[1 + s].append(QString("%1/znak%2.bmp").arg(sets[s]).arg(v));
     for (const char* m : {"+", "1", "2", "3", "4", "5", "6", "7", "8", "9", "++", "+++"})
         rows[4].append(QString("Cisla/%1.bmp").arg(m));
     const int scale = 4, cell = 20 * scale, gap = 8;
@@ -146,12 +143,11 @@ QImage MineTiles(const QString& data, Loader& load) {
     sheet.fill(QColor(192, 192, 192));
     QPainter p(&sheet);
     QStringList names = {"mina.bmp"};
-    for (int k = 0; k <= 8; ++k)
-        names.append(QString("zarn%1.bmp").arg(k));
+    for (int k = 0; k <= 8; ++k) names.append(QString("zarn%1.bmp").arg(k));
     for (int k = 0; k < names.size(); ++k) {
         const QImage tile = load(data + "/" + names[k]);
         p.drawImage(QRect(gap + k * (cell + gap), gap, cell, cell), tile);
-        p.drawImage(gap + k * (cell + gap), cell + 2 * gap, tile); // at real size too
+        p.drawImage(gap + k * (cell + gap), cell + 2 * gap, tile);  // at real size too
     }
     return sheet;
 }
@@ -179,8 +175,7 @@ QImage Icons(const QString& root, Loader& load) {
 QImage MenuIcons(const QString& root, Loader& load) {
     const QList<int>& sizes = MenuIconSizes();
     int width = 8;
-    for (const int size : sizes)
-        width += std::min(size * 4, 256) + 8;
+    for (const int size : sizes) width += std::min(size * 4, 256) + 8;
     const int row = 256 + 8 + 256 + 8;
     QImage sheet(width, 8 + 4 * row, QImage::Format_RGB32);
     sheet.fill(QColor(236, 236, 236));
@@ -210,13 +205,13 @@ QImage TitleWithRegions(const QImage& title) {
     QImage marked = title.convertToFormat(QImage::Format_RGB32);
     QPainter p(&marked);
     p.setPen(QPen(Qt::magenta, 1));
-    p.drawLine(175, 0, 175, 479);         // x < 175 is Ocean
-    p.drawLine(175, 260, 479, 260);       // y < 260 is Gothic
-    p.drawRect(QRect(431, 301, 48, 178)); // x > 430 and y > 300 is Mystery
+    p.drawLine(175, 0, 175, 479);          // x < 175 is Ocean
+    p.drawLine(175, 260, 479, 260);        // y < 260 is Gothic
+    p.drawRect(QRect(431, 301, 48, 178));  // x > 430 and y > 300 is Mystery
     return marked;
 }
 
-} // namespace
+}  // namespace
 
 bool WritePreviews(const QString& root, const QString& previewFolder, const QStringList& themes,
                    QString* error) {
@@ -239,4 +234,4 @@ bool WritePreviews(const QString& root, const QString& previewFolder, const QStr
     return load.ok();
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -12,4 +12,4 @@ namespace artwork {
 bool WritePreviews(const QString& root, const QString& previewFolder, const QStringList& themes,
                    QString* error);
 
-} // namespace artwork
+}  // namespace artwork

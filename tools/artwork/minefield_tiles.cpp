@@ -27,7 +27,7 @@ QImage FlatTile(const QColor& colour, int scale) {
     return tile;
 }
 
-} // namespace
+}  // namespace
 
 QImage UncoveredTile(int minesAround, int scale) {
     static const std::array<QColor, 9> inks = {
@@ -57,8 +57,7 @@ QImage MineTile(int scale) {
             if (body || straight || diagonal) tile.setPixelColor(x, y, Qt::black);
         }
     for (int y = 7; y <= 8; ++y)
-        for (int x = 7; x <= 8; ++x)
-            SetPixel(tile, x, y, Qt::white);
+        for (int x = 7; x <= 8; ++x) SetPixel(tile, x, y, Qt::white);
     return tile;
 }
 
@@ -75,4 +74,4 @@ bool WriteMinefieldTiles(const QString& folder, int scale, QStringList* written,
     return true;
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -16,4 +16,4 @@ QImage MineTile(int scale);
 // Writes "mina.bmp" and "zarn0.bmp" … "zarn8.bmp" into `folder`, at scale 2 "mina@2x.bmp" and so on.
 bool WriteMinefieldTiles(const QString& folder, int scale, QStringList* written, QString* error);
 
-} // namespace artwork
+}  // namespace artwork

@@ -28,13 +28,13 @@ void DrawRune(QPainter& p, double cx, double cy, int which) {
     p.translate(cx, cy);
     QPainterPath path;
     switch (which % 6) {
-    case 0: // eye
+    case 0:  // eye
         path.moveTo(-6, 0);
         path.quadTo(0, -6, 6, 0);
         path.quadTo(0, 6, -6, 0);
         path.addEllipse(QPointF(0, 0), 1.6, 1.6);
         break;
-    case 1: // triangle with a bar
+    case 1:  // triangle with a bar
         path.moveTo(0, -6);
         path.lineTo(5.5, 4.5);
         path.lineTo(-5.5, 4.5);
@@ -42,12 +42,12 @@ void DrawRune(QPainter& p, double cx, double cy, int which) {
         path.moveTo(-3, 0.5);
         path.lineTo(3, 0.5);
         break;
-    case 2: // crossed circle
+    case 2:  // crossed circle
         path.addEllipse(QPointF(0, 0), 5, 5);
         path.moveTo(0, -6.5);
         path.lineTo(0, 6.5);
         break;
-    case 3: // arrow rune
+    case 3:  // arrow rune
         path.moveTo(0, 6);
         path.lineTo(0, -6);
         path.moveTo(-4, -2);
@@ -57,7 +57,7 @@ void DrawRune(QPainter& p, double cx, double cy, int which) {
         path.lineTo(0, -1);
         path.lineTo(4, 3);
         break;
-    case 4: // diamond with a dot
+    case 4:  // diamond with a dot
         path.moveTo(0, -6);
         path.lineTo(5, 0);
         path.lineTo(0, 6);
@@ -65,7 +65,7 @@ void DrawRune(QPainter& p, double cx, double cy, int which) {
         path.closeSubpath();
         path.addEllipse(QPointF(0, 0), 1.2, 1.2);
         break;
-    default: // spiral hook
+    default:  // spiral hook
         path.moveTo(-4, 6);
         path.lineTo(-4, -3);
         path.quadTo(-4, -6, 0, -6);
@@ -83,15 +83,12 @@ void DrawRune(QPainter& p, double cx, double cy, int which) {
 }
 
 void DrawGoldLine(QImage& band, int d, const QColor& colour) {
-    for (int x = 0; x < LogicalSize(band).width(); ++x)
-        SetPixel(band, x, d, colour);
+    for (int x = 0; x < LogicalSize(band).width(); ++x) SetPixel(band, x, d, colour);
 }
 
-} // namespace
+}  // namespace
 
-std::array<QString, symbolSetCount> MysteryArt::setNames() const {
-    return {"Light", "Water", "Nature"};
-}
+std::array<QString, symbolSetCount> MysteryArt::setNames() const { return {"Light", "Water", "Nature"}; }
 
 QImage MysteryArt::field() const {
     QImage image = Solid(fieldSize, fieldSize, QColor(58, 20, 34), scale());
@@ -101,14 +98,17 @@ QImage MysteryArt::field() const {
 }
 
 QImage MysteryArt::highlightField() const {
-    QImage image = RenderSmooth(fieldSize, fieldSize, [](QPainter& p) {
-        QRadialGradient glow(QPointF(10, 10), 13.5);
-        glow.setColorAt(0, QColor(255, 250, 255));
-        glow.setColorAt(0.5, QColor(244, 206, 255));
-        glow.setColorAt(0.8, QColor(200, 120, 240));
-        glow.setColorAt(1, QColor(120, 30, 170));
-        p.fillRect(QRectF(0, 0, 20, 20), glow);
-    }, 4, scale());
+    QImage image = RenderSmooth(
+        fieldSize, fieldSize,
+        [](QPainter& p) {
+            QRadialGradient glow(QPointF(10, 10), 13.5);
+            glow.setColorAt(0, QColor(255, 250, 255));
+            glow.setColorAt(0.5, QColor(244, 206, 255));
+            glow.setColorAt(0.8, QColor(200, 120, 240));
+            glow.setColorAt(1, QColor(120, 30, 170));
+            p.fillRect(QRectF(0, 0, 20, 20), glow);
+        },
+        4, scale());
     BevelEdges(image, LogicalRect(image), QColor(250, 226, 255), QColor(60, 0, 90));
     return image;
 }
@@ -124,15 +124,18 @@ QImage MysteryArt::topBand() const {
     DrawGoldLine(band, 36, gold);
     DrawGoldLine(band, 37, darkGold);
     DrawGoldLine(band, 39, QColor(20, 0, 0));
-    const QImage runes = RenderSmooth(boardPixels, bandWidth, [](QPainter& p) {
-        for (int k = 0; k < boardPixels / 40; ++k) {
-            DrawRune(p, 20 + 40 * k, 19.5, k);
-            // A four-pointed star between two runes.
-            p.setPen(Qt::NoPen);
-            p.setBrush(gold);
-            p.drawPath(StarPath(QPointF(40 * k, 19.5), 4, 3.2, 0.9, 0));
-        }
-    }, 4, scale());
+    const QImage runes = RenderSmooth(
+        boardPixels, bandWidth,
+        [](QPainter& p) {
+            for (int k = 0; k < boardPixels / 40; ++k) {
+                DrawRune(p, 20 + 40 * k, 19.5, k);
+                // A four-pointed star between two runes.
+                p.setPen(Qt::NoPen);
+                p.setBrush(gold);
+                p.drawPath(StarPath(QPointF(40 * k, 19.5), 4, 3.2, 0.9, 0));
+            }
+        },
+        4, scale());
     DrawOver(band, runes);
     return band;
 }
@@ -140,33 +143,36 @@ QImage MysteryArt::topBand() const {
 QImage MysteryArt::corner() const {
     QImage corner = Solid(bandWidth, bandWidth, QColor(90, 0, 6), scale());
     PaintTexture(corner, LogicalRect(corner), [](double x, double y) { return Velvet(x + y, 20); });
-    const QImage moon = RenderSmooth(bandWidth, bandWidth, [](QPainter& p) {
-        const QPointF c(20, 20);
-        p.setPen(QPen(gold, 1.4));
-        QRadialGradient night(c, 15);
-        night.setColorAt(0, QColor(40, 20, 70));
-        night.setColorAt(1, QColor(10, 0, 20));
-        p.setBrush(night);
-        p.drawEllipse(c, 15, 15);
-        p.setPen(QPen(darkGold, 0.8));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(c, 17.5, 17.5);
-        // A crescent: a disc with a shifted disc cut away.
-        QPainterPath disc, bite;
-        disc.addEllipse(QPointF(18, 20), 9, 9);
-        bite.addEllipse(QPointF(22.5, 17.5), 8, 8);
-        QRadialGradient shine(QPointF(13, 18), 10);
-        shine.setColorAt(0, QColor(255, 248, 200));
-        shine.setColorAt(1, QColor(240, 190, 80));
-        p.setPen(QPen(QColor(150, 90, 20), 0.6));
-        p.setBrush(shine);
-        p.drawPath(disc.subtracted(bite));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 240, 200));
-        p.drawPath(StarPath(QPointF(27, 24), 4, 3.2, 0.9, 0));
-        p.drawPath(StarPath(QPointF(25, 12.5), 4, 2.0, 0.6, 0));
-        p.drawPath(StarPath(QPointF(30.5, 17), 4, 1.5, 0.5, 0));
-    }, 4, scale());
+    const QImage moon = RenderSmooth(
+        bandWidth, bandWidth,
+        [](QPainter& p) {
+            const QPointF c(20, 20);
+            p.setPen(QPen(gold, 1.4));
+            QRadialGradient night(c, 15);
+            night.setColorAt(0, QColor(40, 20, 70));
+            night.setColorAt(1, QColor(10, 0, 20));
+            p.setBrush(night);
+            p.drawEllipse(c, 15, 15);
+            p.setPen(QPen(darkGold, 0.8));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(c, 17.5, 17.5);
+            // A crescent: a disc with a shifted disc cut away.
+            QPainterPath disc, bite;
+            disc.addEllipse(QPointF(18, 20), 9, 9);
+            bite.addEllipse(QPointF(22.5, 17.5), 8, 8);
+            QRadialGradient shine(QPointF(13, 18), 10);
+            shine.setColorAt(0, QColor(255, 248, 200));
+            shine.setColorAt(1, QColor(240, 190, 80));
+            p.setPen(QPen(QColor(150, 90, 20), 0.6));
+            p.setBrush(shine);
+            p.drawPath(disc.subtracted(bite));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 240, 200));
+            p.drawPath(StarPath(QPointF(27, 24), 4, 3.2, 0.9, 0));
+            p.drawPath(StarPath(QPointF(25, 12.5), 4, 2.0, 0.6, 0));
+            p.drawPath(StarPath(QPointF(30.5, 17), 4, 1.5, 0.5, 0));
+        },
+        4, scale());
     DrawOver(corner, moon);
     for (int i = 0; i < bandWidth; ++i) {
         SetPixel(corner, i, 0, QColor(20, 0, 0));
@@ -181,22 +187,25 @@ QImage MysteryArt::panel(const QImage& bandBehind) const {
     // Old parchment, stained and browned towards the edges.
     PaintTexture(panel, sheet, [&sheet](double x, double y) {
         const double stain = Fractal(x * 0.08, y * 0.15, 161, 4);
-        const double edge = std::min({x - sheet.left(), sheet.right() - x, 3 * (y - sheet.top()),
-                                      3 * (sheet.bottom() - y)}) /
-                            12.0;
+        const double edge =
+            std::min({x - sheet.left(), sheet.right() - x, 3 * (y - sheet.top()), 3 * (sheet.bottom() - y)}) /
+            12.0;
         const double burn = std::max(0.0, 1.0 - edge);
         return Mix(Mix(QColor(240, 224, 186), QColor(214, 186, 136), stain * 0.9), QColor(168, 118, 64),
                    burn * 0.7);
     });
     BevelEdges(panel, sheet, QColor(30, 0, 0), QColor(30, 0, 0));
     BevelEdges(panel, sheet.adjusted(2, 2, -2, -2), QColor(130, 20, 20), QColor(130, 20, 20));
-    const QImage decor = RenderSmooth(LogicalSize(panel).width(), LogicalSize(panel).height(), [](QPainter& p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(130, 20, 20));
-        p.drawPath(StarPath(QPointF(130, 20), 4, 4.5, 1.2, 0));
-        p.drawPath(StarPath(QPointF(150, 20), 4, 6.0, 1.5, 45));
-        p.drawPath(StarPath(QPointF(170, 20), 4, 4.5, 1.2, 0));
-    }, 4, scale());
+    const QImage decor = RenderSmooth(
+        LogicalSize(panel).width(), LogicalSize(panel).height(),
+        [](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(130, 20, 20));
+            p.drawPath(StarPath(QPointF(130, 20), 4, 4.5, 1.2, 0));
+            p.drawPath(StarPath(QPointF(150, 20), 4, 6.0, 1.5, 45));
+            p.drawPath(StarPath(QPointF(170, 20), 4, 4.5, 1.2, 0));
+        },
+        4, scale());
     DrawOver(panel, decor);
     const QRect niche(325 - panelLeft - 2, 8, 24, 24);
     BevelEdges(panel, niche, QColor(120, 20, 20), QColor(120, 20, 20));
@@ -204,8 +213,6 @@ QImage MysteryArt::panel(const QImage& bandBehind) const {
     return panel;
 }
 
-MarkStyle MysteryArt::markStyle() const {
-    return {QColor(255, 214, 110), QColor(24, 0, 8)};
-}
+MarkStyle MysteryArt::markStyle() const { return {QColor(255, 214, 110), QColor(24, 0, 8)}; }
 
-} // namespace artwork
+}  // namespace artwork

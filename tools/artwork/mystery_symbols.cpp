@@ -99,7 +99,7 @@ void DrawLeaf(QPainter& p, int variant) {
     }
 }
 
-} // namespace
+}  // namespace
 
 void MysteryArt::paintStone(QPainter& painter, int set, int variant) const {
     painter.save();
@@ -113,8 +113,8 @@ void MysteryArt::paintStone(QPainter& painter, int set, int variant) const {
 }
 
 QImage MysteryArt::stone(int set, int variant, bool highlighted) const {
-    const QImage drawing = RenderSmooth(fieldSize, fieldSize,
-                                        [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
+    const QImage drawing = RenderSmooth(
+        fieldSize, fieldSize, [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
     if (highlighted) return WithShadow(drawing, QPoint(1, 1), QColor(70, 0, 110, 150));
     // On the dark board a faint glow of the stone's own light replaces a shadow.
     static const QColor glows[] = {QColor(255, 190, 60, 110), QColor(80, 160, 255, 110),
@@ -122,4 +122,4 @@ QImage MysteryArt::stone(int set, int variant, bool highlighted) const {
     return Halo(drawing, 1.6, glows[set]);
 }
 
-} // namespace artwork
+}  // namespace artwork

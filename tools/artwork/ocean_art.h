@@ -24,4 +24,4 @@ public:
     MarkStyle markStyle() const override;
 };
 
-} // namespace artwork
+}  // namespace artwork

@@ -75,11 +75,9 @@ void DrawRope(QPainter& p, double length, double top) {
     p.drawLine(QPointF(0, top + 6), QPointF(length, top + 6));
 }
 
-} // namespace
+}  // namespace
 
-std::array<QString, symbolSetCount> OceanArt::setNames() const {
-    return {"Ježci", "Hvězdy", "Lastury"};
-}
+std::array<QString, symbolSetCount> OceanArt::setNames() const { return {"Ježci", "Hvězdy", "Lastury"}; }
 
 QImage OceanArt::field() const {
     QImage image = Solid(fieldSize, fieldSize, QColor(150, 200, 232), scale());
@@ -94,25 +92,31 @@ QImage OceanArt::field() const {
 }
 
 QImage OceanArt::highlightField() const {
-    QImage image = RenderSmooth(fieldSize, fieldSize, [](QPainter& p) {
-        QRadialGradient glow(QPointF(10, 10), 13.5);
-        glow.setColorAt(0, QColor(255, 255, 255));
-        glow.setColorAt(0.5, QColor(255, 250, 214));
-        glow.setColorAt(0.8, QColor(255, 214, 110));
-        glow.setColorAt(1, QColor(240, 150, 40));
-        p.fillRect(QRectF(0, 0, 20, 20), glow);
-    }, 4, scale());
+    QImage image = RenderSmooth(
+        fieldSize, fieldSize,
+        [](QPainter& p) {
+            QRadialGradient glow(QPointF(10, 10), 13.5);
+            glow.setColorAt(0, QColor(255, 255, 255));
+            glow.setColorAt(0.5, QColor(255, 250, 214));
+            glow.setColorAt(0.8, QColor(255, 214, 110));
+            glow.setColorAt(1, QColor(240, 150, 40));
+            p.fillRect(QRectF(0, 0, 20, 20), glow);
+        },
+        4, scale());
     BevelEdges(image, LogicalRect(image), QColor(255, 250, 220), QColor(150, 70, 0));
     return image;
 }
 
 QImage OceanArt::topBand() const {
-    QImage band = RenderSmooth(boardPixels, bandWidth, [](QPainter& p) {
-        p.fillRect(QRectF(0, 0, boardPixels, bandWidth), deep);
-        DrawWaves(p, boardPixels);
-        p.fillRect(QRectF(0, 31, boardPixels, 9), shallow);
-        DrawRope(p, boardPixels, 32);
-    }, 4, scale());
+    QImage band = RenderSmooth(
+        boardPixels, bandWidth,
+        [](QPainter& p) {
+            p.fillRect(QRectF(0, 0, boardPixels, bandWidth), deep);
+            DrawWaves(p, boardPixels);
+            p.fillRect(QRectF(0, 31, boardPixels, 9), shallow);
+            DrawRope(p, boardPixels, 32);
+        },
+        4, scale());
     for (int x = 0; x < boardPixels; ++x) {
         SetPixel(band, x, 0, QColor(4, 18, 44));
         SetPixel(band, x, 39, QColor(20, 60, 110));
@@ -121,35 +125,37 @@ QImage OceanArt::topBand() const {
 }
 
 QImage OceanArt::corner() const {
-    QImage corner = RenderSmooth(bandWidth, bandWidth, [](QPainter& p) {
-        p.fillRect(QRectF(0, 0, 40, 40), deep);
-        DrawWaves(p, 40);
-        p.fillRect(QRectF(0, 31, 40, 9), shallow);
-        // A life ring: white with four red quarters and a rope round it.
-        const QPointF c(20, 20);
-        QPainterPath ring;
-        ring.addEllipse(c, 15.5, 15.5);
-        ring.addEllipse(c, 7.5, 7.5);
-        ring.setFillRule(Qt::OddEvenFill);
-        p.setPen(QPen(QColor(10, 30, 60), 1.2));
-        p.setBrush(QColor(250, 250, 248));
-        p.drawPath(ring);
-        p.save();
-        p.setClipPath(ring);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(226, 30, 30));
-        for (int k = 0; k < 4; ++k)
-            p.drawPie(QRectF(2, 2, 36, 36), (k * 90 + 22) * 16, 46 * 16);
-        QRadialGradient shade(QPointF(16, 16), 18);
-        shade.setColorAt(0.4, QColor(255, 255, 255, 0));
-        shade.setColorAt(1, QColor(0, 0, 40, 90));
-        p.setBrush(shade);
-        p.drawRect(QRectF(0, 0, 40, 40));
-        p.restore();
-        p.setPen(QPen(QColor(200, 160, 100), 1.1, Qt::DashLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(c, 11.5, 11.5);
-    }, 4, scale());
+    QImage corner = RenderSmooth(
+        bandWidth, bandWidth,
+        [](QPainter& p) {
+            p.fillRect(QRectF(0, 0, 40, 40), deep);
+            DrawWaves(p, 40);
+            p.fillRect(QRectF(0, 31, 40, 9), shallow);
+            // A life ring: white with four red quarters and a rope round it.
+            const QPointF c(20, 20);
+            QPainterPath ring;
+            ring.addEllipse(c, 15.5, 15.5);
+            ring.addEllipse(c, 7.5, 7.5);
+            ring.setFillRule(Qt::OddEvenFill);
+            p.setPen(QPen(QColor(10, 30, 60), 1.2));
+            p.setBrush(QColor(250, 250, 248));
+            p.drawPath(ring);
+            p.save();
+            p.setClipPath(ring);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(226, 30, 30));
+            for (int k = 0; k < 4; ++k) p.drawPie(QRectF(2, 2, 36, 36), (k * 90 + 22) * 16, 46 * 16);
+            QRadialGradient shade(QPointF(16, 16), 18);
+            shade.setColorAt(0.4, QColor(255, 255, 255, 0));
+            shade.setColorAt(1, QColor(0, 0, 40, 90));
+            p.setBrush(shade);
+            p.drawRect(QRectF(0, 0, 40, 40));
+            p.restore();
+            p.setPen(QPen(QColor(200, 160, 100), 1.1, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(c, 11.5, 11.5);
+        },
+        4, scale());
     for (int i = 0; i < bandWidth; ++i) {
         SetPixel(corner, i, 0, QColor(4, 18, 44));
         SetPixel(corner, 0, i, QColor(4, 18, 44));
@@ -171,19 +177,22 @@ QImage OceanArt::panel(const QImage& bandBehind) const {
     });
     BevelEdges(panel, plaque, QColor(60, 40, 20), QColor(60, 40, 20));
     BevelEdges(panel, plaque.adjusted(1, 1, -1, -1), QColor(255, 248, 226), QColor(196, 176, 128));
-    const QImage decor = RenderSmooth(LogicalSize(panel).width(), LogicalSize(panel).height(), [](QPainter& p) {
-        // A small starfish and a shell in the sand between the scores and the icon.
-        p.setPen(QPen(QColor(150, 60, 0), 0.6));
-        p.setBrush(QColor(246, 140, 50));
-        p.drawPath(StarPath(QPointF(132, 20), 5, 6.5, 2.8, 12));
-        p.setPen(QPen(QColor(140, 80, 70), 0.6));
-        p.setBrush(QColor(250, 210, 196));
-        p.drawPie(QRectF(158, 13, 14, 14), 30 * 16, 120 * 16);
-        p.setPen(QPen(QColor(80, 130, 180, 160), 0.8));
-        p.setBrush(Qt::NoBrush);
-        for (const QPointF& c : {QPointF(182, 14), QPointF(187, 19), QPointF(184, 25)})
-            p.drawEllipse(c, 1.5, 1.5);
-    }, 4, scale());
+    const QImage decor = RenderSmooth(
+        LogicalSize(panel).width(), LogicalSize(panel).height(),
+        [](QPainter& p) {
+            // A small starfish and a shell in the sand between the scores and the icon.
+            p.setPen(QPen(QColor(150, 60, 0), 0.6));
+            p.setBrush(QColor(246, 140, 50));
+            p.drawPath(StarPath(QPointF(132, 20), 5, 6.5, 2.8, 12));
+            p.setPen(QPen(QColor(140, 80, 70), 0.6));
+            p.setBrush(QColor(250, 210, 196));
+            p.drawPie(QRectF(158, 13, 14, 14), 30 * 16, 120 * 16);
+            p.setPen(QPen(QColor(80, 130, 180, 160), 0.8));
+            p.setBrush(Qt::NoBrush);
+            for (const QPointF& c : {QPointF(182, 14), QPointF(187, 19), QPointF(184, 25)})
+                p.drawEllipse(c, 1.5, 1.5);
+        },
+        4, scale());
     DrawOver(panel, decor);
     const QRect niche(325 - panelLeft - 2, 8, 24, 24);
     BevelEdges(panel, niche, QColor(160, 136, 90), QColor(255, 250, 232));
@@ -191,8 +200,6 @@ QImage OceanArt::panel(const QImage& bandBehind) const {
     return panel;
 }
 
-MarkStyle OceanArt::markStyle() const {
-    return {QColor(8, 36, 100), QColor(222, 242, 252)};
-}
+MarkStyle OceanArt::markStyle() const { return {QColor(8, 36, 100), QColor(222, 242, 252)}; }
 
-} // namespace artwork
+}  // namespace artwork

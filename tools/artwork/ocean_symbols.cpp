@@ -100,7 +100,7 @@ void DrawShell(QPainter& p, int variant) {
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
 void OceanArt::paintStone(QPainter& painter, int set, int variant) const {
     painter.save();
@@ -114,10 +114,10 @@ void OceanArt::paintStone(QPainter& painter, int set, int variant) const {
 }
 
 QImage OceanArt::stone(int set, int variant, bool highlighted) const {
-    const QImage drawing = RenderSmooth(fieldSize, fieldSize,
-                                        [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
+    const QImage drawing = RenderSmooth(
+        fieldSize, fieldSize, [this, set, variant](QPainter& p) { paintStone(p, set, variant); }, 4, scale());
     if (highlighted) return WithShadow(drawing, QPoint(1, 1), QColor(150, 70, 0, 150));
     return WithShadow(drawing, QPoint(1, 1), QColor(20, 50, 100, 110));
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -197,17 +197,14 @@ void DrawGlyphTwice(QImage& image, const Rows& rows, QSize size, bool round, int
             if (!outline.isValid()) continue;
             bool near = false;
             for (int dy = -2; dy <= 2 && !near; ++dy)
-                for (int dx = -2; dx <= 2 && !near; ++dx)
-                    near = InkedTwice(rows, px + dx, py + dy, round);
+                for (int dx = -2; dx <= 2 && !near; ++dx) near = InkedTwice(rows, px + dx, py + dy, round);
             if (near) set(px, py, outline);
         }
 }
 
-} // namespace
+}  // namespace
 
-Glyph DigitGlyph(int digit) {
-    return static_cast<Glyph>(digit);
-}
+Glyph DigitGlyph(int digit) { return static_cast<Glyph>(digit); }
 
 QSize GlyphSize(Glyph glyph) {
     const Rows& rows = Bitmap(glyph);
@@ -228,8 +225,7 @@ void DrawGlyph(QImage& image, Glyph glyph, int x, int y, const QColor& ink, cons
                 if (Inked(rows, gx, gy)) continue;
                 bool near = false;
                 for (int dy = -1; dy <= 1 && !near; ++dy)
-                    for (int dx = -1; dx <= 1 && !near; ++dx)
-                        near = Inked(rows, gx + dx, gy + dy);
+                    for (int dx = -1; dx <= 1 && !near; ++dx) near = Inked(rows, gx + dx, gy + dy);
                 if (near) SetPixel(image, x + gx, y + gy, outline);
             }
     for (int gy = 0; gy < size.height(); ++gy)
@@ -248,4 +244,4 @@ void DrawGlyphShadowed(QImage& image, Glyph glyph, int x, int y, const QColor& i
             if (Inked(rows, gx, gy)) SetPixel(image, x + gx, y + gy, ink);
 }
 
-} // namespace artwork
+}  // namespace artwork

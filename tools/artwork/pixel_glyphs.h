@@ -20,8 +20,8 @@ enum class Glyph {
     Digit7,
     Digit8,
     Digit9,
-    BigPlus,   // 8 x 8, for the single "+"
-    SmallPlus, // 6 x 6, for "++" and "+++"
+    BigPlus,    // 8 x 8, for the single "+"
+    SmallPlus,  // 6 x 6, for "++" and "+++"
 };
 
 Glyph DigitGlyph(int digit);
@@ -35,4 +35,4 @@ void DrawGlyph(QImage& image, Glyph glyph, int x, int y, const QColor& ink, cons
 // Same, but the outline only to the right and below: a one-pixel drop shadow.
 void DrawGlyphShadowed(QImage& image, Glyph glyph, int x, int y, const QColor& ink, const QColor& shadow);
 
-} // namespace artwork
+}  // namespace artwork

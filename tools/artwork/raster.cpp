@@ -59,17 +59,11 @@ QColor WithAlpha(const QColor& c, int alpha) {
     return result;
 }
 
-int ScaleOf(const QImage& image) {
-    return static_cast<int>(std::lround(image.devicePixelRatio()));
-}
+int ScaleOf(const QImage& image) { return static_cast<int>(std::lround(image.devicePixelRatio())); }
 
-QSize LogicalSize(const QImage& image) {
-    return image.size() / ScaleOf(image);
-}
+QSize LogicalSize(const QImage& image) { return image.size() / ScaleOf(image); }
 
-QRect LogicalRect(const QImage& image) {
-    return QRect(QPoint(0, 0), LogicalSize(image));
-}
+QRect LogicalRect(const QImage& image) { return QRect(QPoint(0, 0), LogicalSize(image)); }
 
 QImage LogicalCopy(const QImage& image, const QRect& rect) {
     const int s = ScaleOf(image);
@@ -92,7 +86,8 @@ QImage Solid(int width, int height, const QColor& colour, int scale) {
     return image;
 }
 
-QImage RenderSmooth(int width, int height, const std::function<void(QPainter&)>& draw, int factor, int scale) {
+QImage RenderSmooth(int width, int height, const std::function<void(QPainter&)>& draw, int factor,
+                    int scale) {
     QImage big = Transparent(width * scale * factor, height * scale * factor);
     {
         QPainter painter(&big);
@@ -121,7 +116,8 @@ QImage RenderSmooth(int width, int height, const std::function<void(QPainter&)>&
     return small;
 }
 
-void PaintTexture(QImage& image, const QRect& rect, const std::function<QColor(double x, double y)>& colourAt) {
+void PaintTexture(QImage& image, const QRect& rect,
+                  const std::function<QColor(double x, double y)>& colourAt) {
     const int s = ScaleOf(image);
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
@@ -135,7 +131,8 @@ void PaintTexture(QImage& image, const QRect& rect, const std::function<QColor(d
 
 void DrawPart(QPainter& painter, QPointF at, const QImage& image, const QRectF& source) {
     const int s = ScaleOf(image);
-    painter.drawImage(at, image, QRectF(source.x() * s, source.y() * s, source.width() * s, source.height() * s));
+    painter.drawImage(at, image,
+                      QRectF(source.x() * s, source.y() * s, source.width() * s, source.height() * s));
 }
 
 void DrawOver(QImage& base, const QImage& layer, QPoint at) {
@@ -211,8 +208,8 @@ void AddGrain(QImage& image, const QRect& rect, double amplitude, double scale, 
                     auto channel = [&](int v) {
                         return std::clamp(static_cast<int>(std::lround(v + n * amplitude)), 0, 255);
                     };
-                    image.setPixelColor(px, py,
-                                        QColor(channel(c.red()), channel(c.green()), channel(c.blue()), c.alpha()));
+                    image.setPixelColor(
+                        px, py, QColor(channel(c.red()), channel(c.green()), channel(c.blue()), c.alpha()));
                 }
 }
 
@@ -229,8 +226,7 @@ void SetPixel(QImage& image, int x, int y, const QColor& colour) {
 void BlendPixel(QImage& image, int x, int y, const QColor& colour, double opacity) {
     const int s = ScaleOf(image);
     for (int dy = 0; dy < s; ++dy)
-        for (int dx = 0; dx < s; ++dx)
-            BlendDevicePixel(image, x * s + dx, y * s + dy, colour, opacity);
+        for (int dx = 0; dx < s; ++dx) BlendDevicePixel(image, x * s + dx, y * s + dy, colour, opacity);
 }
 
 void BlendDevicePixel(QImage& image, int x, int y, const QColor& colour, double opacity) {
@@ -265,4 +261,4 @@ QPainterPath StarPath(QPointF centre, int points, double outer, double inner, do
     return path;
 }
 
-} // namespace artwork
+}  // namespace artwork

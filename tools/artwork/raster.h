@@ -25,7 +25,7 @@ double ValueNoise(double x, double y, std::uint32_t seed);
 double Fractal(double x, double y, std::uint32_t seed, int octaves);
 
 QColor Mix(const QColor& a, const QColor& b, double t);
-QColor Scaled(const QColor& c, double factor); // brightness multiplied, clamped
+QColor Scaled(const QColor& c, double factor);  // brightness multiplied, clamped
 QColor WithAlpha(const QColor& c, int alpha);
 
 // Every picture is drawn at a scale: 1 for the 1x files, 2 for their "@2x" twins. A picture of
@@ -50,7 +50,8 @@ QImage RenderSmooth(int width, int height, const std::function<void(QPainter&)>&
 // Sets every pixel of the logical rectangle from `colourAt`, asked at the centre of each of its
 // pixels in logical coordinates with pixel centres at whole numbers: at scale 1 exactly (x, y),
 // at scale 2 the quarter points in between, so textures gain detail instead of growing blocks.
-void PaintTexture(QImage& image, const QRect& rect, const std::function<QColor(double x, double y)>& colourAt);
+void PaintTexture(QImage& image, const QRect& rect,
+                  const std::function<QColor(double x, double y)>& colourAt);
 
 // Draws the logical rectangle `source` of the image with its top-left at `at` (logical pixels).
 void DrawPart(QPainter& painter, QPointF at, const QImage& image, const QRectF& source);
@@ -81,4 +82,4 @@ void BlendDevicePixel(QImage& image, int x, int y, const QColor& colour, double 
 // A regular star outline around `centre`.
 QPainterPath StarPath(QPointF centre, int points, double outer, double inner, double rotationDeg);
 
-} // namespace artwork
+}  // namespace artwork

@@ -21,7 +21,7 @@ constexpr int symbolVariantCount = 3;
 // How the field-value marks are inked on the empty field.
 struct MarkStyle {
     QColor ink;
-    QColor outline; // one pixel around every stroke; invalid for none
+    QColor outline;  // one pixel around every stroke; invalid for none
 };
 
 // One visual theme: everything needed to write its folder. The symbol sets are indexed
@@ -69,4 +69,4 @@ std::unique_ptr<ThemeArt> MakeGardenArt(int scale);
 std::unique_ptr<ThemeArt> MakeOceanArt(int scale);
 std::unique_ptr<ThemeArt> MakeMysteryArt(int scale);
 
-} // namespace artwork
+}  // namespace artwork

@@ -14,7 +14,7 @@ namespace {
 
 const std::array<const char*, symbolSetCount> symbolFolders = {"Kolo", "Kriz", "Znk1"};
 
-} // namespace
+}  // namespace
 
 QImage SymbolPicture(const ThemeArt& theme, int set, int variant) {
     const bool highlighted = variant == 0;
@@ -63,4 +63,4 @@ bool WriteTheme(const ThemeArt& theme, const QString& obrFolder, QStringList* wr
     return true;
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -17,4 +17,4 @@ bool WriteTheme(const ThemeArt& theme, const QString& obrFolder, QStringList* wr
 // 20 x 20 picture that goes into the symbol file.
 QImage SymbolPicture(const ThemeArt& theme, int set, int variant);
 
-} // namespace artwork
+}  // namespace artwork

@@ -6,17 +6,9 @@
 
 namespace artwork {
 
-std::unique_ptr<ThemeArt> MakeGothicArt(int scale) {
-    return std::make_unique<GothicArt>(scale);
-}
-std::unique_ptr<ThemeArt> MakeGardenArt(int scale) {
-    return std::make_unique<GardenArt>(scale);
-}
-std::unique_ptr<ThemeArt> MakeOceanArt(int scale) {
-    return std::make_unique<OceanArt>(scale);
-}
-std::unique_ptr<ThemeArt> MakeMysteryArt(int scale) {
-    return std::make_unique<MysteryArt>(scale);
-}
+std::unique_ptr<ThemeArt> MakeGothicArt(int scale) { return std::make_unique<GothicArt>(scale); }
+std::unique_ptr<ThemeArt> MakeGardenArt(int scale) { return std::make_unique<GardenArt>(scale); }
+std::unique_ptr<ThemeArt> MakeOceanArt(int scale) { return std::make_unique<OceanArt>(scale); }
+std::unique_ptr<ThemeArt> MakeMysteryArt(int scale) { return std::make_unique<MysteryArt>(scale); }
 
-} // namespace artwork
+}  // namespace artwork

@@ -19,7 +19,7 @@ void PaintArea(QImage& picture, const QRect& area, const std::function<void(QPai
     paint(painter);
 }
 
-} // namespace
+}  // namespace
 
 void PaintStoneAt(QPainter& painter, const ThemeArt& theme, int set, int variant, QPointF at, double size) {
     painter.save();
@@ -67,4 +67,4 @@ bool WriteTitlePicture(const QString& path, const TitleThemes& themes, const QSt
     return WriteBmp24(TitlePicture(themes, fontFamily, scale), path, error);
 }
 
-} // namespace artwork
+}  // namespace artwork

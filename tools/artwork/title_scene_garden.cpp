@@ -68,4 +68,4 @@ void PaintGardenScene(QPainter& p, const QRect& area, const ThemeArt& garden, co
                      QColor(30, 100, 20), QColor(250, 240, 210), 0.8);
 }
 
-} // namespace artwork
+}  // namespace artwork

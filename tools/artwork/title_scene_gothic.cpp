@@ -90,7 +90,7 @@ void PaintWindow(QPainter& p, double cx, double halfWidth, double top, double bo
     p.drawRect(QRectF(cx - halfWidth, top + halfWidth * 1.55, 2 * halfWidth, 2.5));
 }
 
-} // namespace
+}  // namespace
 
 void PaintGothicScene(QPainter& p, const QRect& area, const ThemeArt& gothic, const QString& fontFamily) {
     PaintWall(p, area);
@@ -125,4 +125,4 @@ void PaintGothicScene(QPainter& p, const QRect& area, const ThemeArt& gothic, co
                      QColor(60, 56, 48), QColor(240, 236, 222), 0.8);
 }
 
-} // namespace artwork
+}  // namespace artwork

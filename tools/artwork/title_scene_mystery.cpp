@@ -34,4 +34,4 @@ void PaintMysteryScene(QPainter& p, const QRect& area, const ThemeArt& mystery, 
     p.drawRect(QRectF(area.left() + 1.5, area.top() + 1.5, area.width() - 3, area.height() - 3));
 }
 
-} // namespace artwork
+}  // namespace artwork

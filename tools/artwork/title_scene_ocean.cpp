@@ -45,8 +45,7 @@ void PaintJellyfish(QPainter& p, QPointF at, double size) {
         QPainterPath tentacle;
         const double x0 = -0.6 + k * 0.3;
         tentacle.moveTo(x0, 0);
-        for (double t = 0; t <= 1.0; t += 0.1)
-            tentacle.lineTo(x0 + std::sin(t * 9 + k) * 0.12, t * 1.6);
+        for (double t = 0; t <= 1.0; t += 0.1) tentacle.lineTo(x0 + std::sin(t * 9 + k) * 0.12, t * 1.6);
         p.drawPath(tentacle);
     }
     QPainterPath bell;
@@ -78,7 +77,7 @@ void PaintSeaweed(QPainter& p, double x, double bottom, double height, std::uint
     }
 }
 
-} // namespace
+}  // namespace
 
 void PaintOceanScene(QPainter& p, const QRect& area, const ThemeArt& ocean, const QString& fontFamily) {
     const double left = area.left(), right = area.right() + 1, width = area.width();
@@ -150,4 +149,4 @@ void PaintOceanScene(QPainter& p, const QRect& area, const ThemeArt& ocean, cons
                      QColor(8, 34, 90), 2.0);
 }
 
-} // namespace artwork
+}  // namespace artwork

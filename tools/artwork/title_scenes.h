@@ -22,4 +22,4 @@ void PaintMysteryScene(QPainter& painter, const QRect& area, const ThemeArt& mys
 // A theme's stone drawn `size` pixels wide with its top-left at `at`.
 void PaintStoneAt(QPainter& painter, const ThemeArt& theme, int set, int variant, QPointF at, double size);
 
-} // namespace artwork
+}  // namespace artwork

@@ -31,4 +31,4 @@ QImage ValueMark(const ThemeArt& theme, int index) {
     return image;
 }
 
-} // namespace artwork
+}  // namespace artwork

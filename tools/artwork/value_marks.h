@@ -17,4 +17,4 @@ const std::array<QString, valueMarkCount>& ValueMarkNames();
 // The empty field with mark number `index` (of ValueMarkNames) drawn on it.
 QImage ValueMark(const ThemeArt& theme, int index);
 
-} // namespace artwork
+}  // namespace artwork

@@ -10,7 +10,7 @@ namespace {
 constexpr int ownContestant = 1;
 constexpr int opponentContestant = 2;
 
-} // namespace
+}  // namespace
 
 BrainGame::BrainGame(int level, RandomSource& random) : level_(level), random_(random) {
     match_.contestantType1 = level;
@@ -24,25 +24,21 @@ void BrainGame::Clear() {
     match_.gameOver = 0;
 }
 
-bool BrainGame::IsEmpty(int x, int y) const {
-    return match_.board[x + 1][y + 1].state == fsEmpty;
-}
+bool BrainGame::IsEmpty(int x, int y) const { return match_.board[x + 1][y + 1].state == fsEmpty; }
 
 void BrainGame::Place(int x, int y, Stone stone) {
     match_.board[x + 1][y + 1].state = stone == Stone::own ? ownContestant : opponentContestant;
 }
 
-void BrainGame::Remove(int x, int y) {
-    match_.board[x + 1][y + 1].state = fsEmpty;
-}
+void BrainGame::Remove(int x, int y) { match_.board[x + 1][y + 1].state = fsEmpty; }
 
 FieldChoice BrainGame::PlayOwnMove() {
     match_.playerOnMove = ownContestant;
-    match_.gameOver = 0; // a five found by an earlier valuation would stop this one
+    match_.gameOver = 0;  // a five found by an earlier valuation would stop this one
     const FieldChoice choice = ChooseComputerMove(match_, random_);
     if (!choice.found) return choice;
     match_.board[choice.x][choice.y].state = ownContestant;
     return {true, choice.x - 1, choice.y - 1};
 }
 
-} // namespace karvelo::pbrain
+}  // namespace karvelo::pbrain

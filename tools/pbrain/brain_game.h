@@ -22,9 +22,9 @@ public:
 
     void Clear();
     static bool OnBoard(int x, int y) { return x >= 0 && x < boardSize && y >= 0 && y < boardSize; }
-    bool IsEmpty(int x, int y) const;      // x, y on the board
-    void Place(int x, int y, Stone stone); // x, y on the board and empty
-    void Remove(int x, int y);             // x, y on the board
+    bool IsEmpty(int x, int y) const;       // x, y on the board
+    void Place(int x, int y, Stone stone);  // x, y on the board and empty
+    void Remove(int x, int y);              // x, y on the board
 
     // The level's field for the engine's own next stone, placed on the board. Draws once from the
     // generator, as the game's computer does (ChooseComputerMove). Not found only on a full board.
@@ -38,4 +38,4 @@ private:
     RandomSource& random_;
 };
 
-} // namespace karvelo::pbrain
+}  // namespace karvelo::pbrain

@@ -12,10 +12,8 @@ namespace {
 
 std::string_view Trim(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
+    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
     return s;
 }
 
@@ -57,13 +55,9 @@ std::optional<Point> ParsePoint(std::string_view a, std::string_view b) {
     return Point{*x, *y};
 }
 
-std::string Text(Point p) {
-    return std::to_string(p.x) + "," + std::to_string(p.y);
-}
+std::string Text(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
 
-std::vector<std::string> Answer(std::string line) {
-    return {std::move(line)};
-}
+std::vector<std::string> Answer(std::string line) { return {std::move(line)}; }
 
 // A field named by TURN, TAKEBACK or a BOARD line: its problem, or empty.
 std::string FieldProblem(const BrainGame& game, std::optional<Point> p, bool mustBeEmpty) {
@@ -74,7 +68,7 @@ std::string FieldProblem(const BrainGame& game, std::optional<Point> p, bool mus
     return {};
 }
 
-} // namespace
+}  // namespace
 
 BrainSession::BrainSession(BrainGame& game, std::string version)
     : game_(game), version_(std::move(version)) {}
@@ -179,4 +173,4 @@ std::string BrainSession::About() const {
            "\", author=\"Vyvojovy tym Karvela\", country=\"CZ\"";
 }
 
-} // namespace karvelo::pbrain
+}  // namespace karvelo::pbrain

@@ -41,4 +41,4 @@ private:
     bool ended_ = false;
 };
 
-} // namespace karvelo::pbrain
+}  // namespace karvelo::pbrain

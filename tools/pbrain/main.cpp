@@ -28,7 +28,7 @@ bool ParseNumber(std::string_view text, unsigned long long& value) {
     return !text.empty() && error == std::errc() && end == text.data() + text.size();
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     int level = karvelo::pbrain::maxLevel;
@@ -62,7 +62,6 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::string line;
     while (!session.Ended() && std::getline(std::cin, line))
-        for (const std::string& answer : session.Handle(line))
-            std::cout << answer << '\n' << std::flush;
+        for (const std::string& answer : session.Handle(line)) std::cout << answer << '\n' << std::flush;
     return 0;
 }

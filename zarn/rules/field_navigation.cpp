@@ -10,7 +10,8 @@ bool IsCoveredField(const Minefield& field, FieldPosition at) {
     return state == csCovered || state == csMine;
 }
 
-FieldPosition NextCoveredField(const Minefield& field, FieldPosition from, std::int32_t dRow, std::int32_t dColumn) {
+FieldPosition NextCoveredField(const Minefield& field, FieldPosition from, std::int32_t dRow,
+                               std::int32_t dColumn) {
     if (dRow == 0 && dColumn == 0) return from;
     const std::int32_t side = field.Side();
     FieldPosition at = from;
@@ -37,7 +38,8 @@ std::optional<FieldPosition> NearestCoveredField(const Minefield& field, FieldPo
     for (std::int32_t row = 1; row <= side; ++row) {
         for (std::int32_t column = 1; column <= side; ++column) {
             if (!IsCoveredField(field, {row, column})) continue;
-            const std::int32_t distance = (row - to.row) * (row - to.row) + (column - to.column) * (column - to.column);
+            const std::int32_t distance =
+                (row - to.row) * (row - to.row) + (column - to.column) * (column - to.column);
             if (!best || distance < bestDistance) {
                 best = FieldPosition{row, column};
                 bestDistance = distance;

@@ -20,7 +20,8 @@ bool IsCoveredField(const Minefield& field, FieldPosition at);
 
 // The first covered field after `from` going (dRow, dColumn) a step at a time, uncovered fields
 // skipped; `from` itself when none is left before the edge of the field.
-FieldPosition NextCoveredField(const Minefield& field, FieldPosition from, std::int32_t dRow, std::int32_t dColumn);
+FieldPosition NextCoveredField(const Minefield& field, FieldPosition from, std::int32_t dRow,
+                               std::int32_t dColumn);
 
 // The field one step (dRow, dColumn) from `from`, covered or not; `from` itself at the edge.
 FieldPosition NeighbourField(const Minefield& field, FieldPosition from, std::int32_t dRow,

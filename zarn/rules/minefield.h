@@ -12,13 +12,13 @@ namespace zarn {
 
 struct Minefield {
     Cells cells{};
-    std::int32_t difficulty = 0;   // 1 Lehká, 2 Střední, 3 Těžká
+    std::int32_t difficulty = 0;  // 1 Lehká, 2 Střední, 3 Těžká
     std::int32_t minesPlaced = 0;
-    std::int32_t mineTarget = 0;   // 0 until the first "Začít hru"
-    std::int32_t fieldSize = 0;    // side less one; 0 until the first "Začít hru"
-    std::int32_t scanRow = 0;      // cursors of the whole-field loops
+    std::int32_t mineTarget = 0;  // 0 until the first "Začít hru"
+    std::int32_t fieldSize = 0;   // side less one; 0 until the first "Začít hru"
+    std::int32_t scanRow = 0;     // cursors of the whole-field loops
     std::int32_t scanCol = 0;
-    std::int32_t startSeconds = 0; // whole seconds since program start when timing began
+    std::int32_t startSeconds = 0;  // whole seconds since program start when timing began
 
     // Counts the fields laid so far, so work that spans event processing can tell that the
     // field it started on has been replaced.

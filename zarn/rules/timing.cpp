@@ -5,7 +5,8 @@
 
 namespace zarn {
 
-bool TimeLimitReached(std::int32_t difficulty, std::int32_t fieldSize, double now, std::int32_t startSeconds) {
+bool TimeLimitReached(std::int32_t difficulty, std::int32_t fieldSize, double now,
+                      std::int32_t startSeconds) {
     return difficulty == kStredni && fieldSize > 0 && now - startSeconds >= kTimeLimitSeconds;
 }
 

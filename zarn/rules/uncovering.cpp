@@ -10,7 +10,14 @@ namespace {
 
 // up, down, left, right, down-right, up-left, up-right, down-left
 constexpr std::array<std::pair<std::int32_t, std::int32_t>, 8> kNeighbourOrder{{
-    {-1, 0}, {1, 0}, {0, -1}, {0, 1}, {1, 1}, {-1, -1}, {-1, 1}, {1, -1},
+    {-1, 0},
+    {1, 0},
+    {0, -1},
+    {0, 1},
+    {1, 1},
+    {-1, -1},
+    {-1, 1},
+    {1, -1},
 }};
 
 }  // namespace

@@ -113,9 +113,12 @@ int AlphaBetaSearch::Search(int mover, int depth, int alpha, int beta, int ply) 
         const auto& killers = killers_[std::size_t(ply)];
         for (int i = 0; i < count; ++i) {
             ScoredMove& m = moves[std::size_t(i)];
-            if (m.cell == tableMove) m.order += 1 << 28;
-            else if (m.cell == killers[0]) m.order += 1 << 14;
-            else if (m.cell == killers[1]) m.order += 1 << 13;
+            if (m.cell == tableMove)
+                m.order += 1 << 28;
+            else if (m.cell == killers[0])
+                m.order += 1 << 14;
+            else if (m.cell == killers[1])
+                m.order += 1 << 13;
             m.order += std::min(history_[std::size_t(mover - 1)][std::size_t(m.cell)], 1 << 12);
         }
         // Ties go to the lower field, so the order is the same on every standard library.

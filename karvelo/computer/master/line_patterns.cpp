@@ -16,13 +16,20 @@ int RunThroughCentre(const std::array<int, 9>& line) {
 // One step weaker than the shape that one more stone makes at best.
 LineShape Weaker(LineShape s) {
     switch (s) {
-    case LineShape::OpenFour: return LineShape::OpenThree;
-    case LineShape::Four: return LineShape::Three;
-    case LineShape::OpenThree: return LineShape::OpenTwo;
-    case LineShape::Three: return LineShape::Two;
-    case LineShape::OpenTwo: return LineShape::OpenOne;
-    case LineShape::Two: return LineShape::One;
-    default: return LineShape::None;
+    case LineShape::OpenFour:
+        return LineShape::OpenThree;
+    case LineShape::Four:
+        return LineShape::Three;
+    case LineShape::OpenThree:
+        return LineShape::OpenTwo;
+    case LineShape::Three:
+        return LineShape::Two;
+    case LineShape::OpenTwo:
+        return LineShape::OpenOne;
+    case LineShape::Two:
+        return LineShape::One;
+    default:
+        return LineShape::None;
     }
 }
 

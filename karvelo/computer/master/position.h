@@ -31,9 +31,9 @@ constexpr int Other(int contestant) { return 3 - contestant; }
 struct MoveShapes {
     int fives = 0;
     int openFours = 0;
-    int fours = 0;       // simple fours, one completing field each
+    int fours = 0;  // simple fours, one completing field each
     int openThrees = 0;
-    int weight = 0;      // the shapes' weights summed; see ShapeWeight
+    int weight = 0;  // the shapes' weights summed; see ShapeWeight
     bool MakesFive() const { return fives > 0; }
     bool MakesFour() const { return fives + openFours + fours > 0; }
     // A move that wins by force unless the other side completes five first.
@@ -68,9 +68,9 @@ constexpr std::uint32_t PackedShape(LineShape s) {
 }
 
 inline constexpr std::array<std::uint32_t, 10> packedShapes = {
-    PackedShape(LineShape::None),  PackedShape(LineShape::One),       PackedShape(LineShape::OpenOne),
-    PackedShape(LineShape::Two),   PackedShape(LineShape::OpenTwo),   PackedShape(LineShape::Three),
-    PackedShape(LineShape::OpenThree), PackedShape(LineShape::Four), PackedShape(LineShape::OpenFour),
+    PackedShape(LineShape::None),      PackedShape(LineShape::One),     PackedShape(LineShape::OpenOne),
+    PackedShape(LineShape::Two),       PackedShape(LineShape::OpenTwo), PackedShape(LineShape::Three),
+    PackedShape(LineShape::OpenThree), PackedShape(LineShape::Four),    PackedShape(LineShape::OpenFour),
     PackedShape(LineShape::Five)};
 
 class Position {

@@ -37,7 +37,8 @@ std::map<QRgb, int> Legend() {
     legend[ColourOf(theme + "Kriz/znak0.bmp").rgb()] = 12;
     const char* const marks[] = {"+", "1", "2", "3", "4", "5", "6", "7", "8", "9", "++", "+++"};
     for (int i = 0; i < 12; ++i)
-        legend[ColourOf(theme + QStringLiteral("Cisla/%1.bmp").arg(QLatin1String(marks[i]))).rgb()] = markBase + i;
+        legend[ColourOf(theme + QStringLiteral("Cisla/%1.bmp").arg(QLatin1String(marks[i]))).rgb()] =
+            markBase + i;
     return legend;
 }
 
@@ -123,8 +124,10 @@ private slots:
             for (int x = 1; x <= boardSize; ++x)
                 for (int y = 1; y <= boardSize; ++y) {
                     QVERIFY2(now[x][y] >= 0, "an unknown picture on the board");
-                    if (IsStone(afterHuman[x][y])) QCOMPARE(now[x][y], afterHuman[x][y]);
-                    else if (IsStone(now[x][y])) ++replies, cx = x, cy = y;
+                    if (IsStone(afterHuman[x][y]))
+                        QCOMPARE(now[x][y], afterHuman[x][y]);
+                    else if (IsStone(now[x][y]))
+                        ++replies, cx = x, cy = y;
                 }
             QCOMPARE(replies, 1);
             QCOMPARE(now[cx][cy], 2);
@@ -152,9 +155,11 @@ private slots:
         int highlighted = 0, winner = 0;
         for (int x = 1; x <= boardSize; ++x)
             for (int y = 1; y <= boardSize; ++y)
-                if (atQuestion[x][y] == 11 || atQuestion[x][y] == 12) ++highlighted, winner = atQuestion[x][y] - 10;
+                if (atQuestion[x][y] == 11 || atQuestion[x][y] == 12)
+                    ++highlighted, winner = atQuestion[x][y] - 10;
         QVERIFY(highlighted >= 5);
-        QCOMPARE(f.boxes.LastCaption(), winner == 1 ? QStringLiteral("Vyhrál Alfa") : QStringLiteral("Vyhrál Delta"));
+        QCOMPARE(f.boxes.LastCaption(),
+                 winner == 1 ? QStringLiteral("Vyhrál Alfa") : QStringLiteral("Vyhrál Delta"));
         QVERIFY(form.B[0]->isVisibleTo(&form));  // answered No: the set-up page
         QCOMPARE(form.matchState.matchRunning, 0);
     }

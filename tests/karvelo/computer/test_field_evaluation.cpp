@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The three evaluation methods: their tables, worked positions, and what holds on any position.
 
+#include "evaluation_reference.h"
 #include "karvelo/computer/evaluation_method.h"
 #include "karvelo/computer/field_evaluation.h"
 #include "karvelo/computer/line_walk.h"
 #include "karvelo/computer/run_credits.h"
 #include "karvelo/computer/run_weight.h"
-#include "evaluation_reference.h"
 #include "support/positions.h"
 
 #include <QTest>
@@ -20,9 +20,12 @@ namespace {
 
 const char* LevelName(int type) {
     switch (type) {
-        case CpuNovice: return "run credits";
-        case CpuBeginner: return "line walk";
-        default: return "run credits with gaps";
+    case CpuNovice:
+        return "run credits";
+    case CpuBeginner:
+        return "line walk";
+    default:
+        return "run credits with gaps";
     }
 }
 
@@ -365,9 +368,12 @@ private slots:
             for (int x = 0; x < boardSpan; ++x)
                 for (int y = 0; y < boardSpan; ++y) {
                     const Field& f = once.board[x][y];
-                    if (f.state == fsBorder) QCOMPARE(f.value, borderValue);
-                    else if (f.state == fsEmpty) QVERIFY(f.value >= 0);
-                    else QCOMPARE(f.value, 0);
+                    if (f.state == fsBorder)
+                        QCOMPARE(f.value, borderValue);
+                    else if (f.state == fsEmpty)
+                        QVERIFY(f.value >= 0);
+                    else
+                        QCOMPARE(f.value, 0);
                     if (m.gameOver == 0 && once.gameOver == 0) QCOMPARE(twice.board[x][y].value, f.value);
                 }
         }

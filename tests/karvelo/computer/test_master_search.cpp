@@ -129,13 +129,15 @@ private slots:
         for (int x = 1; x <= boardSize; ++x)
             for (int y = 1; y <= boardSize; ++y) {
                 QVERIFY(b[x][y].value >= 0);
-                if (b[x][y].state != fsEmpty) QCOMPARE(b[x][y].value, 0);
-                else if (!(x == 10 && y == 10)) QVERIFY(b[x][y].value < b[10][10].value);
+                if (b[x][y].state != fsEmpty)
+                    QCOMPARE(b[x][y].value, 0);
+                else if (!(x == 10 && y == 10))
+                    QVERIFY(b[x][y].value < b[10][10].value);
                 positive += b[x][y].value > 0;
             }
-        QVERIFY(positive > 8);  // the neighbourhood shows lesser moves too
+        QVERIFY(positive > 8);                 // the neighbourhood shows lesser moves too
         QCOMPARE(b[0][0].value, borderValue);  // the border ring is left alone
-        QCOMPARE(b[20][1].value, 0);            // far from every stone
+        QCOMPARE(b[20][1].value, 0);           // far from every stone
     }
 
     void theSameSeedPlaysTheSameMatch() {

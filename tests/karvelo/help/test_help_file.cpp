@@ -37,8 +37,7 @@ std::string Flatten(const HelpBlock& block) {
 
 std::vector<std::string> FlattenTopic(const HelpTopic& topic) {
     std::vector<std::string> lines;
-    for (const auto& block : topic.blocks)
-        lines.push_back(Flatten(block));
+    for (const auto& block : topic.blocks) lines.push_back(Flatten(block));
     return lines;
 }
 
@@ -53,7 +52,7 @@ void CollectLinks(const HelpTopic& topic, std::vector<int>& targets) {
             if (span.link != noLink) targets.push_back(span.link);
 }
 
-} // namespace
+}  // namespace
 
 class HelpFileTest : public QObject {
     Q_OBJECT
@@ -127,8 +126,7 @@ private slots:
         std::mt19937 random(20080421);
         for (int round = 0; round < 300; ++round) {
             std::string text(random() % 400, ' ');
-            for (char& c : text)
-                c = alphabet[random() % alphabet.size()];
+            for (char& c : text) c = alphabet[random() % alphabet.size()];
             if (round % 3 == 0) text.insert(0, "@topic " + std::to_string(round) + " x\n");
             const HelpFile file = HelpFile::Parse(text);
             std::set<int> seen;
@@ -159,7 +157,7 @@ private slots:
         WriteFile(blank, "\xEF\xBB\xBF \r\n\t\n");
         WriteFile(garbled, "\x89PNG\r\n\x1A\n\0\0[[1|x]]"s);
         WriteFile(huge, "@topic 1 Velký\n" + std::string(karvelo::help::maxHelpFileBytes, 'a'));
-        QCOMPARE(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0); // opening it would wait for a writer
+        QCOMPARE(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);  // opening it would wait for a writer
 
         QCOMPARE(LoadHelpFile(dir.filePath("missing.hlp").toStdString()).error, HelpError::FileMissing);
         QCOMPARE(LoadHelpFile("").error, HelpError::FileMissing);
@@ -232,8 +230,10 @@ private slots:
         std::string text;
         for (const auto& block : computers->blocks) text += Flatten(block) + "\n";
         for (std::int32_t type = karvelo::CpuNovice; karvelo::LongTypeText(type); ++type) {
-            QVERIFY2(text.find(karvelo::LongTypeText(type)) != std::string::npos, karvelo::LongTypeText(type));
-            QVERIFY2(text.find(karvelo::ShortTypeText(type)) != std::string::npos, karvelo::ShortTypeText(type));
+            QVERIFY2(text.find(karvelo::LongTypeText(type)) != std::string::npos,
+                     karvelo::LongTypeText(type));
+            QVERIFY2(text.find(karvelo::ShortTypeText(type)) != std::string::npos,
+                     karvelo::ShortTypeText(type));
         }
     }
 };

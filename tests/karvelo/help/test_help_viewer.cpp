@@ -30,9 +30,7 @@ QPushButton* Button(HelpViewer* viewer, const QString& caption) {
     return nullptr;
 }
 
-QString ShownText(HelpViewer* viewer) {
-    return viewer->findChild<QTextEdit*>()->toPlainText();
-}
+QString ShownText(HelpViewer* viewer) { return viewer->findChild<QTextEdit*>()->toPlainText(); }
 
 // Focuses the next link of the page from the keyboard and activates it, as a reader would.
 void ActivateNextLink(HelpViewer* viewer) {
@@ -41,7 +39,7 @@ void ActivateNextLink(HelpViewer* viewer) {
     QTest::keyClick(browser, Qt::Key_Return);
 }
 
-} // namespace
+}  // namespace
 
 class HelpViewerTest : public QObject {
     Q_OBJECT
@@ -98,7 +96,7 @@ private slots:
         HelpViewer* viewer = FindHelpViewer();
         QVERIFY(QTest::qWaitForWindowActive(viewer));
         auto* text = viewer->findChild<QTextEdit*>();
-        QCOMPARE(QApplication::focusWidget(), text); // reading starts in the text, at its beginning
+        QCOMPARE(QApplication::focusWidget(), text);  // reading starts in the text, at its beginning
         QVERIFY(text->isReadOnly());
         QCOMPARE(text->textCursor().position(), 0);
         // Ctrl+Down goes a paragraph on: from the heading to the line below it.

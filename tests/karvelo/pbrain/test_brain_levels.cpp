@@ -30,7 +30,7 @@ private:
 };
 
 struct Point {
-    int x, y; // 1-based, as the board has them
+    int x, y;  // 1-based, as the board has them
 };
 
 // A field the engine's board has a stone of contestant 2 on and the earlier board had not.
@@ -41,7 +41,7 @@ Point NewStone(const Board& before, const Board& after) {
     return {0, 0};
 }
 
-} // namespace
+}  // namespace
 
 class BrainLevelsTest : public QObject {
     Q_OBJECT
@@ -51,7 +51,7 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<uint>("seed");
         QTest::addColumn<int>("humanMoves");
-        QTest::addColumn<int>("leastCompared"); // a match can end before every human move
+        QTest::addColumn<int>("leastCompared");  // a match can end before every human move
         for (int level = CpuNovice; level <= CpuAdvanced; ++level)
             for (uint seed : {1u, 2u, 3u})
                 QTest::newRow(qPrintable(QString("level %1 seed %2").arg(level).arg(seed)))
@@ -69,7 +69,7 @@ private slots:
         RecordingRandom gameRandom(seed);
         Table t(Human, level, 500, 500, &gameRandom);
         Board shown{};
-        t.host.onRepaint = [&] { shown = t.m.board; }; // the computer's stone before the match ends
+        t.host.onRepaint = [&] { shown = t.m.board; };  // the computer's stone before the match ends
         t.Start(1);
 
         // The engine of the same level, fed the human's moves; its generator gives the field draws

@@ -20,7 +20,7 @@ QString ReadAnswer(QProcess& engine) {
     return QString::fromUtf8(engine.readLine()).trimmed();
 }
 
-} // namespace
+}  // namespace
 
 class BrainProgramTest : public QObject {
     Q_OBJECT
@@ -54,7 +54,7 @@ private slots:
         QVERIFY(engine.waitForFinished(patienceMs));
         QCOMPARE(engine.exitStatus(), QProcess::NormalExit);
         QCOMPARE(engine.exitCode(), 0);
-        QVERIFY(engine.readAll().isEmpty()); // END has no answer
+        QVERIFY(engine.readAll().isEmpty());  // END has no answer
     }
 
     void wrongArguments_data() {

@@ -30,8 +30,7 @@ struct Engine {
 
     QStringList Send(const char* line) {
         QStringList answers;
-        for (const std::string& a : session.Handle(line))
-            answers << QString::fromStdString(a);
+        for (const std::string& a : session.Handle(line)) answers << QString::fromStdString(a);
         return answers;
     }
     // The one answer a line must give.
@@ -49,11 +48,9 @@ Point Move(const QString& answer) {
     return {m.captured(1).toInt(), m.captured(2).toInt()};
 }
 
-bool IsError(const QString& answer) {
-    return answer.startsWith("ERROR ");
-}
+bool IsError(const QString& answer) { return answer.startsWith("ERROR "); }
 
-} // namespace
+}  // namespace
 
 class BrainSessionTest : public QObject {
     Q_OBJECT
@@ -76,11 +73,11 @@ private slots:
         QVERIFY(e.Send("INFO time_left 180000").isEmpty());
         QVERIFY(e.Send("INFO game_type 1").isEmpty());
         QVERIFY(e.Send("INFO rule 0").isEmpty());
-        QVERIFY(e.Send("INFO folder /tmp/somewhere").isEmpty()); // unknown keys are ignored
+        QVERIFY(e.Send("INFO folder /tmp/somewhere").isEmpty());  // unknown keys are ignored
 
         std::set<Point> taken;
         const Point first = Move(e.Ask("BEGIN\r\n"));
-        if (level != CpuMaster) QCOMPARE(first, (Point{9, 9})); // the centre, as in the game
+        if (level != CpuMaster) QCOMPARE(first, (Point{9, 9}));  // the centre, as in the game
         taken.insert(first);
         const Point opponent[] = {{10, 10}, {11, 11}, {8, 10}, {3, 3}, {12, 12}};
         for (const Point p : opponent) {
@@ -110,7 +107,7 @@ private slots:
         QVERIFY(afterBoard != (Point{9, 9}) && afterBoard != (Point{10, 9}));
         QVERIFY(e.Send("END\r\n").isEmpty());
         QVERIFY(e.session.Ended());
-        QVERIFY(e.Send("ABOUT").isEmpty()); // nothing after END
+        QVERIFY(e.Send("ABOUT").isEmpty());  // nothing after END
     }
 
     // Wrong input is answered with ERROR and changes nothing.
@@ -123,7 +120,7 @@ private slots:
         QCOMPARE(e.Ask("START 20"), QStringLiteral("OK"));
 
         const Point reply = Move(e.Ask("TURN 9,9"));
-        QVERIFY(std::abs(reply.x - 9) <= 1 && std::abs(reply.y - 9) <= 1); // one of the eight neighbours
+        QVERIFY(std::abs(reply.x - 9) <= 1 && std::abs(reply.y - 9) <= 1);  // one of the eight neighbours
         const QByteArray replyTaken = QString("TURN %1,%2").arg(reply.x).arg(reply.y).toLatin1();
         QVERIFY(IsError(e.Ask(replyTaken)));
         for (const char* wrong : {"TURN 9,9", "TURN 20,0", "TURN 0,20", "TURN -1,5", "TURN 3", "TURN a,b",
@@ -139,7 +136,7 @@ private slots:
         for (const char* wrong : {"5,5,1", "20,5,1", "5,5", "6,6,4", "6,6,0", "x,y,z"})
             QVERIFY2(IsError(e.Ask(wrong)), wrong);
         const Point move = Move(e.Ask("DONE"));
-        QVERIFY(std::abs(move.x - 5) <= 1 && std::abs(move.y - 5) <= 1); // next to the one stone
+        QVERIFY(std::abs(move.x - 5) <= 1 && std::abs(move.y - 5) <= 1);  // next to the one stone
     }
 
     // Upper or lower case, spaces around the numbers, LF or CR LF: all the same command.
@@ -161,7 +158,7 @@ private slots:
         }
         const Point block = Move(twos.Ask("DONE"));
         QCOMPARE(Move(threes.Ask("DONE")), block);
-        QVERIFY(block == (Point{7, 10}) || block == (Point{12, 10})); // the open four is blocked
+        QVERIFY(block == (Point{7, 10}) || block == (Point{12, 10}));  // the open four is blocked
     }
 
     void fullBoard() {

@@ -63,8 +63,6 @@ inline QStringList FilesIn(const QString& folder) {
                                   QDir::Name);
 }
 
-inline std::string Name(const PlayerRecord& e) {
-    return e.name;
-}
+inline std::string Name(const PlayerRecord& e) { return e.name; }
 
 }  // namespace karvelo::test

@@ -66,7 +66,8 @@ private slots:
         QCOMPARE(back.rosterCount, 5);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(Cp1250ToUtf8(back.roster[i].name), std::string(names[i]));
-            QCOMPARE(back.roster[i].nameLength, int(QString::fromUtf8(names[i]).size()));  // one byte a letter
+            QCOMPARE(back.roster[i].nameLength,
+                     int(QString::fromUtf8(names[i]).size()));  // one byte a letter
         }
         QCOMPARE(Cp1250ToUtf8(back.rosterNames), "Čížek\nŘehoř\nVěra\nŠárka\nĎábel\n"s);
     }

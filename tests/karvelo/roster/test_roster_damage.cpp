@@ -79,10 +79,9 @@ private slots:
         QVERIFY(!report.detail.empty());
         QCOMPARE(r.rosterCount, int(names.size()));
         std::string expectedNames;
-        for (int i = 0; i < r.rosterCount; ++i)
-            expectedNames += names[i].toStdString() + "\n";
+        for (int i = 0; i < r.rosterCount; ++i) expectedNames += names[i].toStdString() + "\n";
         QCOMPARE(r.rosterNames, expectedNames);
-        QCOMPARE(Name(r.roster[r.rosterCount]), ""s);  // nothing invented, nothing stale
+        QCOMPARE(Name(r.roster[r.rosterCount]), ""s);          // nothing invented, nothing stale
         QCOMPARE(ReadBytes(DataPath()), bytes.toStdString());  // loading never writes
         QVERIFY(!QFile::exists(BackupPath()));
     }
@@ -90,8 +89,7 @@ private slots:
     // Whatever follows the tenth line or the end marker is not part of the roster.
     void trailingBytesIgnored() {
         std::string ten;
-        for (int i = 0; i < 10; ++i)
-            ten += alfa;
+        for (int i = 0; i < 10; ++i) ten += alfa;
         Roster r;
         WriteBytes(DataPath(), ten + "garbage");
         QCOMPARE(int(RosterFile(DataPath().toStdString()).LoadRoster(r).status), int(Status::Ok));
@@ -111,7 +109,8 @@ private slots:
         QTest::newRow("eleven") << 11 << "#" << 1 << QStringLiteral("1 další hráč byl vynechán");
         QTest::newRow("twelve") << 12 << "#" << 2 << QStringLiteral("2 další hráči byli vynecháni");
         QTest::newRow("fifteen") << 15 << "#" << 5 << QStringLiteral("5 dalších hráčů bylo vynecháno");
-        QTest::newRow("twelve, no end marker") << 12 << "" << 2 << QStringLiteral("2 další hráči byli vynecháni");
+        QTest::newRow("twelve, no end marker")
+            << 12 << "" << 2 << QStringLiteral("2 další hráči byli vynecháni");
         QTest::newRow("eleven, then a damaged line")
             << 11 << "Bet" << 1 << QStringLiteral("1 další hráč byl vynechán");
     }
@@ -122,8 +121,8 @@ private slots:
         QFETCH(QString, detail);
         std::string original, firstTen;
         for (int i = 0; i < lines; ++i) {
-            const std::string line = "Hrac" + std::string(1, char('A' + i)) + "     " + std::to_string(500 + i) + "x" +
-                                     std::to_string(i % 4) + "\r\n";
+            const std::string line = "Hrac" + std::string(1, char('A' + i)) + "     " +
+                                     std::to_string(500 + i) + "x" + std::to_string(i % 4) + "\r\n";
             original += line;
             if (i < 10) firstTen += line;
         }
@@ -158,7 +157,8 @@ private slots:
         Roster r;
         const QString message = QString::fromStdString(StoreDefaultRoster(r, file));
         QVERIFY2(message.contains(QStringLiteral("nebyl nalezen")), qPrintable(message));
-        QVERIFY(message.contains(QStringLiteral("Program používá výchozí seznam hráčů, ale uložit ho nešlo: ")));
+        QVERIFY(
+            message.contains(QStringLiteral("Program používá výchozí seznam hráčů, ale uložit ho nešlo: ")));
         QVERIFY(message.contains(QString::fromStdString(std::generic_category().message(ENOTDIR))));
         QVERIFY(!message.contains(QStringLiteral("beze změny")));
         QCOMPARE(r.rosterCount, DefaultRoster().rosterCount);  // in use all the same

@@ -14,8 +14,8 @@ using namespace std::string_literals;
 namespace {
 
 Roster Sample() {
-    return MakeRoster({Entry("Alfa", 500, Human), Entry("Beta", 620, CpuNovice), Entry("Gama", 500, CpuAdvanced),
-                       Entry("Delta", 710, Human)});
+    return MakeRoster({Entry("Alfa", 500, Human), Entry("Beta", 620, CpuNovice),
+                       Entry("Gama", 500, CpuAdvanced), Entry("Delta", 710, Human)});
 }
 
 std::string Names(const Roster& r) {
@@ -28,8 +28,8 @@ bool SameEntries(const Roster& a, const Roster& b) {
     if (a.rosterCount != b.rosterCount) return false;
     for (int i = 0; i < maxRosterEntries; ++i) {
         const PlayerRecord &x = a.roster[i], &y = b.roster[i];
-        if (std::memcmp(x.name, y.name, sizeof x.name) != 0 || x.nameLength != y.nameLength || x.score != y.score ||
-            x.type != y.type)
+        if (std::memcmp(x.name, y.name, sizeof x.name) != 0 || x.nameLength != y.nameLength ||
+            x.score != y.score || x.type != y.type)
             return false;
     }
     return true;
@@ -109,8 +109,13 @@ private slots:
         QTest::newRow("# inside") << QByteArray("A#1") << QByteArray("A#1");
         QTest::newRow("punctuation") << QByteArray("x-1_!?") << QByteArray("x-1_!?");
         QTest::newRow("euro") << QByteArray("€uro") << QByteArray("\x80uro");
-        QTest::newRow("no-break space") << QByteArray("A\xC2\xA0" "B") << QByteArray("A\xA0" "B");
-        QTest::newRow("Czech") << QByteArray("Řehoř") << QByteArray("\xD8" "eho\xF8");
+        QTest::newRow("no-break space") << QByteArray("A\xC2\xA0"
+                                                      "B")
+                                        << QByteArray("A\xA0"
+                                                      "B");
+        QTest::newRow("Czech") << QByteArray("Řehoř")
+                               << QByteArray("\xD8"
+                                             "eho\xF8");
     }
     void acceptedNamesSurviveTheFile() {
         QFETCH(QByteArray, name);
@@ -160,7 +165,8 @@ private slots:
         QCOMPARE(Names(r), "Alfa,Gama,Delta"s);
         QCOMPARE(r.roster[1].type, int(CpuAdvanced));
         const PlayerRecord& vacated = r.roster[3];
-        QVERIFY(vacated.name[0] == '\0' && vacated.nameLength == 0 && vacated.score == 0 && vacated.type == 0);
+        QVERIFY(vacated.name[0] == '\0' && vacated.nameLength == 0 && vacated.score == 0 &&
+                vacated.type == 0);
     }
 
     void sortsKeepTiesInOrder() {
@@ -168,9 +174,10 @@ private slots:
                                     Entry("e", 3, 0), Entry("f", 1, 0), Entry("g", 5, 0)});
         SortPlayersByScore(scores);
         QCOMPARE(Names(scores), "b,d,g,e,a,c,f"s);
-        Roster types = MakeRoster({Entry("M4", 9, CpuMaster), Entry("P3a", 1, CpuAdvanced), Entry("H1", 2, Human),
-                                   Entry("N1", 3, CpuNovice), Entry("P3b", 4, CpuAdvanced), Entry("H2", 5, Human),
-                                   Entry("B2", 6, CpuBeginner), Entry("N2", 7, CpuNovice), Entry("H3", 8, Human)});
+        Roster types =
+            MakeRoster({Entry("M4", 9, CpuMaster), Entry("P3a", 1, CpuAdvanced), Entry("H1", 2, Human),
+                        Entry("N1", 3, CpuNovice), Entry("P3b", 4, CpuAdvanced), Entry("H2", 5, Human),
+                        Entry("B2", 6, CpuBeginner), Entry("N2", 7, CpuNovice), Entry("H3", 8, Human)});
         SortPlayersByType(types);
         QCOMPARE(Names(types), "H1,H2,H3,N1,N2,B2,P3a,P3b,M4"s);
         QCOMPARE(types.roster[7].score, 4);  // whole records move

@@ -45,10 +45,9 @@ private slots:
     void roundTrip_data() {
         QTest::addColumn<Roster>("roster");
         QTest::newRow("empty") << Roster{};
-        QTest::newRow("every type and score edge")
-            << MakeRoster({Entry("Alfa", 0, Human), Entry("Beta", 999, CpuNovice),
-                           Entry("Gama", 7, CpuBeginner), Entry("Abcdefgh", 50, CpuAdvanced),
-                           Entry("Mistr", 500, CpuMaster)});
+        QTest::newRow("every type and score edge") << MakeRoster(
+            {Entry("Alfa", 0, Human), Entry("Beta", 999, CpuNovice), Entry("Gama", 7, CpuBeginner),
+             Entry("Abcdefgh", 50, CpuAdvanced), Entry("Mistr", 500, CpuMaster)});
         Roster full;
         for (int i = 0; i < maxRosterEntries; ++i)
             SetEntry(full, i, ("Hrac" + std::to_string(i)).c_str(), 100 + i, i % 5);
@@ -92,7 +91,7 @@ private slots:
         File().SaveRoster(r);
         QCOMPARE(ReadBytes(DataPath()), "Alfa      999x0\r\nBeta      000x0\r\nGama      999x0\r\n#"s);
         QCOMPARE(r.roster[0].score, 999);  // the table keeps the stored value
-        QCOMPARE(r.roster[1].score, -5);  // only the digits are clamped at 0
+        QCOMPARE(r.roster[1].score, -5);   // only the digits are clamped at 0
         const Roster back = LoadBytes(ReadBytes(DataPath()));
         QCOMPARE(back.roster[0].score, 999);
         QCOMPARE(back.roster[1].score, 0);
@@ -158,8 +157,7 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::newRow("type digit beyond 4")
             << QByteArray("Alfa      500x7\r\n") << QByteArray("Alfa") << 500 << 7;
-        QTest::newRow("type digit 9")
-            << QByteArray("Alfa      500x9\r\n") << QByteArray("Alfa") << 500 << 9;
+        QTest::newRow("type digit 9") << QByteArray("Alfa      500x9\r\n") << QByteArray("Alfa") << 500 << 9;
         QTest::newRow("score stops at a letter")
             << QByteArray("Alfa      5a3x1\r\n") << QByteArray("Alfa") << 5 << 1;
         QTest::newRow("score without digits")

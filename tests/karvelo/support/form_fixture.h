@@ -16,7 +16,8 @@ namespace karvelo::test {
 // Alfa and Beta are human, Gama and Delta computers; Gama's name is stored in code page 1250.
 inline const QByteArray standardRoster = "Alfa      500x0\r\n"
                                          "Beta      620x0\r\n"
-                                         "V\xec" "ra      480x2\r\n"
+                                         "V\xec"
+                                         "ra      480x2\r\n"
                                          "Delta     710x3\r\n#";
 
 class FormFixture {

@@ -17,10 +17,10 @@ public:
         QString kind;  // "inform", "ask", "error"
         QString caption;
         QString text;
-        QString description; // what a screen reader speaks after the text
+        QString description;  // what a screen reader speaks after the text
     };
     std::vector<Shown> shown;
-    std::deque<bool> answers;       // for AskYesNo; No when empty
+    std::deque<bool> answers;         // for AskYesNo; No when empty
     std::function<void()> whileOpen;  // runs while a box is "open"
 
     void Inform(const QString& caption, const QString& text) override { Record("inform", caption, text); }

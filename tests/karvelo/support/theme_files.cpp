@@ -17,7 +17,8 @@ QStringList AllImagePaths() {
         const QString folder = QStringLiteral("obr/%1/").arg(QLatin1String(theme));
         for (const QString& f : fixed) paths << folder + f;
         for (const char* set : {"Kolo", "Kriz", "Znk1"})
-            for (int v = 0; v <= 3; ++v) paths << folder + QStringLiteral("%1/znak%2.bmp").arg(QLatin1String(set)).arg(v);
+            for (int v = 0; v <= 3; ++v)
+                paths << folder + QStringLiteral("%1/znak%2.bmp").arg(QLatin1String(set)).arg(v);
         for (const QString& m : marks) paths << folder + QStringLiteral("Cisla/%1.bmp").arg(m);
     }
     return paths;
@@ -32,8 +33,8 @@ void WriteThemeFiles(const QString& root, int size) {
     for (const QString& path : AllImagePaths()) {
         const QString name = QFileInfo(path).fileName();
         const bool big = path.endsWith(QLatin1String("karvelo.bmp"));
-        const bool framePiece = !path.contains(QLatin1String("/znak")) && !path.contains(QLatin1String("Cisla/")) &&
-                                name != QLatin1String("Pole.bmp");
+        const bool framePiece = !path.contains(QLatin1String("/znak")) &&
+                                !path.contains(QLatin1String("Cisla/")) && name != QLatin1String("Pole.bmp");
         const int side = big ? 480 : (framePiece ? 40 : size);
         QImage image(side, side, QImage::Format_RGB32);
         image.fill(ColourOf(path));

@@ -47,7 +47,8 @@ QColor FormFixture::ScreenAt(int row, int column) const {
 int FormFixture::VisibleFieldButtons() const {
     int visible = 0;
     for (int row = 1; row <= kMaxSide; ++row)
-        for (int column = 1; column <= kMaxSide; ++column) visible += form->buttons[row][column]->isHidden() ? 0 : 1;
+        for (int column = 1; column <= kMaxSide; ++column)
+            visible += form->buttons[row][column]->isHidden() ? 0 : 1;
     return visible;
 }
 

@@ -40,10 +40,10 @@ public:
 }  // namespace zarn::test
 
 // A test main with the program's application object, so errors reach its notify.
-#define ZARN_TEST_MAIN(TestClass)                                                                              \
-    int main(int argc, char** argv) {                                                                          \
-        zarn::ZarnApplication app(argc, argv);                                                                 \
-        zarn::PrepareApplication(app);                                                                         \
-        TestClass test;                                                                                        \
-        return QTest::qExec(&test, argc, argv);                                                                \
+#define ZARN_TEST_MAIN(TestClass)                                                                            \
+    int main(int argc, char** argv) {                                                                        \
+        zarn::ZarnApplication app(argc, argv);                                                               \
+        zarn::PrepareApplication(app);                                                                       \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }
