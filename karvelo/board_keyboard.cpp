@@ -12,7 +12,6 @@ BoardKeyboard::BoardKeyboard(PictureControl& board, const MatchState& match,
                              std::function<void(int x, int y)> press)
     : QObject(&board), board_(board), match_(match), press_(std::move(press)) {
     board_.installEventFilter(this);
-    board_.paintOverlay = [this](QPainter& painter) { Paint(painter); };
 }
 
 QRect BoardKeyboard::FieldRect(int column, int row) const {

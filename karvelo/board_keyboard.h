@@ -35,6 +35,9 @@ public:
     // The match screen is up: from now on the board takes the keyboard.
     void BoardShown();
 
+    // Draws the cursor over the board picture; the window calls it from the picture's overlay.
+    void Paint(QPainter& painter) const;
+
     // Called whenever the cursor appears, moves or hides.
     std::function<void()> cursorChanged;
     // Called when a key's press of a field has been handled to its end, the computer's answer included.
@@ -45,7 +48,6 @@ protected:
 
 private:
     bool HandleKey(const QKeyEvent& key);
-    void Paint(QPainter& painter) const;
     void Redraw(const QRect& before);
 
     PictureControl& board_;

@@ -39,10 +39,15 @@ void PaintBoardFrame(QImage& board, const ThemeImages& images) {
         {440, 40, 480, 440}, {40, 440, 440, 480}, {0, 40, 40, 440},     {120, 0, 360, 40},
     };
     QPainter painter(&board);
+    const qreal ratio = board.devicePixelRatio();
     for (int i = 0; i < 9; ++i) {
         const Target& t = targets[i];
-        FillBoardRect(painter, images.frameBitmaps[i], t.left, t.top, t.right, t.bottom);
+        FillBoardRect(painter, images.Frame(i, ratio), t.left, t.top, t.right, t.bottom);
     }
+}
+
+void PaintTitlePicture(QImage& board, const ThemeImages& images) {
+    FillBoardRect(board, images.Frame(9, board.devicePixelRatio()), 0, 0, 480, 480);
 }
 
 int ValueMarkIndex(std::int32_t v) {
@@ -56,6 +61,7 @@ int ValueMarkIndex(std::int32_t v) {
 void PaintFields(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
                  int cellWidth, int cellHeight) {
     QPainter painter(&board);
+    const qreal ratio = board.devicePixelRatio();
     auto fill = [&](const QImage& pattern, int i, int j) {
         FillBoardRect(painter, pattern, (i + 1) * cellWidth, (j + 1) * cellHeight, (i + 2) * cellWidth,
                       (j + 2) * cellHeight);
@@ -64,19 +70,19 @@ void PaintFields(QImage& board, const Board& fields, const ThemeImages& images, 
         for (int j = 1; j <= boardSize; ++j) {
             const std::int32_t picture = fields[i][j].picture;
             if (picture >= 0 && picture < static_cast<int>(images.fieldBitmaps.size()))
-                fill(images.fieldBitmaps[picture], i, j);
+                fill(images.Field(picture, ratio), i, j);
         }
     if (!showFieldValues) return;
     for (int i = 1; i <= boardSize; ++i)
         for (int j = 1; j <= boardSize; ++j)
             if (const int mark = ValueMarkIndex(fields[i][j].value); mark >= 0)
-                fill(images.valueBitmaps[mark], i, j);
+                fill(images.Value(mark, ratio), i, j);
 }
 
 void PaintTurnIcon(QImage& turn, const ThemeImages& images, int playerOnMove) {
     const int entry = 6 + playerOnMove;
     if (entry < 7 || entry > 8) return;
-    FillBoardRect(turn, images.fieldBitmaps[entry], 0, 0, 20, 20);
+    FillBoardRect(turn, images.Field(entry, turn.devicePixelRatio()), 0, 0, 20, 20);
 }
 
 }  // namespace karvelo

@@ -19,6 +19,9 @@ void FillBoardRect(QPainter& painter, const QImage& pattern, int left, int top, 
 // The frame pieces, corners first, then the panel strip; the inside is left as it was.
 void PaintBoardFrame(QImage& board, const ThemeImages& images);
 
+// The title picture over the whole board picture.
+void PaintTitlePicture(QImage& board, const ThemeImages& images);
+
 // The value mark for a field value: an index into valueBitmaps, or -1 for none.
 int ValueMarkIndex(std::int32_t value);
 

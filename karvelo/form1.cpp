@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -32,7 +33,7 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     BuildWindow();          // 1
     LoadRosterAtStartup();  // 2; the generator (3) is seeded by whoever hands it in
     ApplyTheme(0);          // 4-7: the images exist empty, the settings hold their start values
-    karvelo::LoadThemeImages(images, settings, devicePixelRatioF());  // 8
+    karvelo::LoadThemeImages(images, settings);  // 8
     // Keyboard play and the screen reader's view of the board, in place before a reader can ask
     // about the pictures; a key press plays as a mouse press would.
     InstallBoardAccessibility();
@@ -41,15 +42,21 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
         BoardMouseDown(Qt::LeftButton, Qt::NoModifier, x, y);
     }));
     boardReader_ = new BoardAccessibility(*boardImage, matchState, roster, *boardKeys_);
+    lastMove_ = std::make_unique<LastMoveMark>(*boardImage, matchState);
+    // The last move's mark under the keyboard cursor, both over the picture.
+    boardImage->paintOverlay = [this](QPainter& painter) {
+        lastMove_->Paint(painter);
+        boardKeys_->Paint(painter);
+    };
     turnImage = new PictureControl(20, 20, devicePixelRatioF());
     boardImage->setObjectName(QStringLiteral("boardImage"));
     turnImage->setObjectName(QStringLiteral("turnImage"));
     turnImage->setAccessibleName(QStringLiteral("Symbol hráče na tahu"));
-    matchState.cellWidth = picture_file::LogicalSize(images.fieldBitmaps[0]).width();  // 10, a twin's too
+    matchState.cellWidth = picture_file::LogicalSize(images.fieldBitmaps[0]).width();  // 10
     matchState.cellHeight = picture_file::LogicalSize(images.fieldBitmaps[0]).height();
-    FillBoardRect(boardImage->surface(), images.frameBitmaps[9], 0, 0, 480, 480);  // 11
-    Place(boardImage, 0, 0);                                                       // 12
-    CreateRuntimeControls();                                                       // 13
+    PaintTitlePicture(boardImage->surface(), images);  // 11
+    Place(boardImage, 0, 0);                           // 12
+    CreateRuntimeControls();                           // 13
     boardImage->onMouseDown = Guarded([this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                                              int y) { BoardMouseDown(button, shift, x, y); });  // 14
 }
@@ -118,6 +125,8 @@ void TForm1::CreateRuntimeControls() {
     RB0 = new QRadioButton;
     RB1 = new QRadioButton;
     CHB0 = new QCheckBox;
+    CHB1 = new QCheckBox;
+    CHB1->setChecked(true);
     E0 = new QLineEdit;
     E1 = new QLineEdit;
     for (int i = 0; i < 6; ++i) CB[i] = new QComboBox;
@@ -126,6 +135,7 @@ void TForm1::CreateRuntimeControls() {
     RB0->setObjectName(QStringLiteral("RB0"));
     RB1->setObjectName(QStringLiteral("RB1"));
     CHB0->setObjectName(QStringLiteral("CHB0"));
+    CHB1->setObjectName(QStringLiteral("CHB1"));
     E0->setObjectName(QStringLiteral("E0"));
     E1->setObjectName(QStringLiteral("E1"));
     for (int i = 0; i < 6; ++i) CB[i]->setObjectName(QStringLiteral("CB%1").arg(i));
@@ -139,6 +149,7 @@ void TForm1::CreateRuntimeControls() {
     RB0->setAccessibleName(QStringLiteral("Začíná první hráč"));
     RB1->setAccessibleName(QStringLiteral("Začíná druhý hráč"));
     CHB0->setAccessibleName(QStringLiteral("Zobrazovat hodnoty polí"));
+    CHB1->setAccessibleName(QStringLiteral("Označit poslední tah"));
     LB0->setAccessibleName(QStringLiteral("Seznam hráčů"));
     E0->setAccessibleName(QStringLiteral("Jméno nového hráče"));
     CB[5]->setAccessibleName(QStringLiteral("Typ nového hráče"));
@@ -151,6 +162,7 @@ void TForm1::CreateRuntimeControls() {
     L[2]->setBuddy(LB0);
     L[3]->setBuddy(E0);
     L[4]->setBuddy(CHB0);
+    L[1]->setBuddy(CHB1);
 
     void (TForm1::*const buttonClicks[8])() = {&TForm1::B0Click, &TForm1::B1Click, &TForm1::B2Click,
                                                &TForm1::B3Click, &TForm1::B4Click, &TForm1::B5Click,
@@ -179,7 +191,7 @@ void TForm1::CreateRuntimeControls() {
 QList<QWidget*> TForm1::RuntimeControls() const {
     QList<QWidget*> all;
     for (QLabel* label : L) all << label;
-    all << LB0 << RB0 << RB1 << CHB0 << E0 << E1;
+    all << LB0 << RB0 << RB1 << CHB0 << CHB1 << E0 << E1;
     for (QComboBox* combo : CB) all << combo;
     for (QPushButton* button : B) all << button;
     all.removeAll(nullptr);
@@ -241,7 +253,7 @@ void TForm1::ApplyTheme(int index) {
     client->setPalette(palette);
 }
 
-void TForm1::LoadThemeImages() { karvelo::LoadThemeImages(images, settings, devicePixelRatioF()); }
+void TForm1::LoadThemeImages() { karvelo::LoadThemeImages(images, settings); }
 
 void TForm1::PaintBoardFrame() {
     // A match start paints both surfaces completely: the moment to follow a move to another screen.
@@ -252,7 +264,10 @@ void TForm1::PaintBoardFrame() {
     boardImage->Refresh();
     boardKeys_->MatchStarted();
     boardReader_->MatchStarted();
+    lastMove_->MatchStarted();
 }
+
+void TForm1::StonePlaced(int column, int row) { lastMove_->StonePlaced(column, row); }
 
 void TForm1::RepaintMatchScreen() {
     const MatchState& m = matchState;
@@ -320,8 +335,10 @@ void TForm1::BoardMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y
         Hrat1Click();
         return;
     }
-    const QImage& emptyField = images.fieldBitmaps[0];
-    engine_.HumanMove(x, y, emptyField.width(), emptyField.height());
+    // The empty field's size in logical pixels, as the press is: on a dense screen the picture
+    // drawn is its twin, with twice the pixels for the same field.
+    const QSize field = picture_file::LogicalSize(images.fieldBitmaps[0]);
+    engine_.HumanMove(x, y, field.width(), field.height());
 }
 
 }  // namespace karvelo

@@ -3,6 +3,7 @@
 // The main window: menu, run-time controls shared by the pages, the board picture. It owns the
 // program's state and carries out what the match engine asks of the screen.
 
+#include "karvelo/last_move_mark.h"
 #include "karvelo/match/match_engine.h"
 #include "karvelo/match/match_host.h"
 #include "karvelo/match/match_state.h"
@@ -14,6 +15,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -68,6 +70,7 @@ public:
     void PaintBoardFrame() override;
     void LoadThemeImages() override;
     void RepaintMatchScreen() override;
+    void StonePlaced(int column, int row) override;
     void LetPendingEventsRun() override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
     void Warn(const std::string& text) override;
@@ -86,6 +89,7 @@ public:
     QRadioButton* RB0 = nullptr;
     QRadioButton* RB1 = nullptr;
     QCheckBox* CHB0 = nullptr;
+    QCheckBox* CHB1 = nullptr;  // mark the last move
     QLineEdit* E0 = nullptr;
     QLineEdit* E1 = nullptr;
     std::array<QComboBox*, 6> CB{};
@@ -106,6 +110,7 @@ public:
 
     // True while a message box is open: the window then takes no input.
     bool BoxOpen() const { return boxesOpen_ > 0; }
+    const LastMoveMark& LastMove() const { return *lastMove_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -143,6 +148,7 @@ private:
     int pageCount_ = 0;  // pages shown so far, to tell whether the page is still the one shown
     BoardKeyboard* boardKeys_ = nullptr;         // owned by boardImage
     BoardAccessibility* boardReader_ = nullptr;  // owned by boardImage
+    std::unique_ptr<LastMoveMark> lastMove_;
 };
 
 // Roster names are code page 1250 bytes; the screen shows them as Unicode.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/message_boxes.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +24,19 @@ QString AlignedColumns(const QString& text) {
     return html + QStringLiteral("</table>");
 }
 
+// A box is as wide as its text, and the window manager shortens a longer caption in the middle
+// ("Informace…programu"). The caption's width, in a title bar's usual bold and somewhat larger
+// type, and room for the title bar's buttons, set the box's least width.
+void WidenForCaption(QMessageBox& box, const QString& caption) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) return;
+    QFont title = box.font();
+    title.setBold(true);
+    const int width = QFontMetrics(title).horizontalAdvance(caption) * 5 / 4 + 150;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 }  // namespace
 
 int QtMessageBoxes::Run(const QString& caption, const QString& text, int buttons) {
@@ -33,6 +48,7 @@ int QtMessageBoxes::Run(const QString& caption, const QString& text, int buttons
     }
     // Styles may decorate OK, Yes and No; the box carries no icon at all.
     for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
+    WidenForCaption(box, caption);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec();
 }

@@ -7,15 +7,15 @@ namespace karvelo {
 
 namespace {
 
+constexpr int firstField = 10, firstValue = 19;
+
 [[noreturn]] void Refuse(const QString& file, const QString& why) {
     throw ImageLoadError(QStringLiteral("Nelze načíst obrázek „%1“: %2.").arg(file, why).toStdString());
 }
 
-// Throws ImageLoadError naming the file when it is missing, unreadable or damaged; on a dense
-// screen returns the file's twin instead when that one is sound.
-QImage LoadPicture(const std::string& path, qreal deviceRatio) {
+// Throws ImageLoadError naming the file when it is missing, unreadable or damaged.
+QImage LoadPicture(const QString& file) {
     using picture_file::Failure;
-    const QString file = QString::fromStdString(path);
     const picture_file::Picture picture = picture_file::Read(file);
     switch (picture.failure) {
     case Failure::none:
@@ -32,32 +32,58 @@ QImage LoadPicture(const std::string& path, qreal deviceRatio) {
         Refuse(file, QStringLiteral("soubor je poškozený (%1)").arg(picture.detail));
     }
     // One pixel format for everything drawn, so fills never convert on the fly.
-    return picture_file::WithTwin(picture.image, file, deviceRatio).convertToFormat(QImage::Format_RGB32);
+    return picture.image.convertToFormat(QImage::Format_RGB32);
+}
+
+const QImage& Drawn(const QImage& single, ThemeImages::TwinSlot& slot, qreal deviceRatio) {
+    if (!picture_file::WantsTwin(deviceRatio) || single.isNull()) return single;
+    if (!slot.lookedFor) {
+        slot.lookedFor = true;
+        const QImage twin = picture_file::WithTwin(single, slot.path, deviceRatio);
+        if (twin.devicePixelRatio() > 1.0) slot.twin = twin.convertToFormat(QImage::Format_RGB32);
+    }
+    return slot.twin.isNull() ? single : slot.twin;
 }
 
 }  // namespace
 
-void LoadThemeImages(ThemeImages& images, const Settings& s, qreal deviceRatio) {
-    auto LoadBitmap = [deviceRatio](const std::string& path) { return LoadPicture(path, deviceRatio); };
+const QImage& ThemeImages::Frame(int entry, qreal deviceRatio) const {
+    return Drawn(frameBitmaps.at(entry), twins[entry], deviceRatio);
+}
+
+const QImage& ThemeImages::Field(int entry, qreal deviceRatio) const {
+    return Drawn(fieldBitmaps.at(entry), twins[firstField + entry], deviceRatio);
+}
+
+const QImage& ThemeImages::Value(int entry, qreal deviceRatio) const {
+    return Drawn(valueBitmaps.at(entry), twins[firstValue + entry], deviceRatio);
+}
+
+void LoadThemeImages(ThemeImages& images, const Settings& s) {
+    auto load = [&images](QImage& target, int slot, const std::string& path) {
+        const QString file = QString::fromStdString(path);
+        target = LoadPicture(file);
+        images.twins[slot] = {file, false, {}};
+    };
     static const char* const frameFiles[9] = {"LHroh.bmp", "PHroh.bmp", "PDroh.bmp", "LDroh.bmp", "Hbok.bmp",
                                               "Pbok.bmp",  "Dbok.bmp",  "Lbok.bmp",  "infoa.bmp"};
     const std::string& t = s.themePath;
-    for (int i = 0; i < 9; ++i) images.frameBitmaps[i] = LoadBitmap(t + frameFiles[i]);
-    images.frameBitmaps[9] = LoadBitmap("obr/karvelo.bmp");
+    for (int i = 0; i < 9; ++i) load(images.frameBitmaps[i], i, t + frameFiles[i]);
+    load(images.frameBitmaps[9], 9, "obr/karvelo.bmp");
 
-    images.fieldBitmaps[0] = LoadBitmap(t + "Pole.bmp");
+    load(images.fieldBitmaps[0], firstField, t + "Pole.bmp");
     for (int v = 1; v <= 3; ++v)
-        images.fieldBitmaps[v] = LoadBitmap(t + s.symbolPath1 + std::to_string(v) + ".bmp");
+        load(images.fieldBitmaps[v], firstField + v, t + s.symbolPath1 + std::to_string(v) + ".bmp");
     for (int v = 1; v <= 3; ++v)
-        images.fieldBitmaps[3 + v] = LoadBitmap(t + s.symbolPath2 + std::to_string(v) + ".bmp");
-    images.fieldBitmaps[7] = LoadBitmap(t + s.symbolPath1 + "0.bmp");
-    images.fieldBitmaps[8] = LoadBitmap(t + s.symbolPath2 + "0.bmp");
+        load(images.fieldBitmaps[3 + v], firstField + 3 + v, t + s.symbolPath2 + std::to_string(v) + ".bmp");
+    load(images.fieldBitmaps[7], firstField + 7, t + s.symbolPath1 + "0.bmp");
+    load(images.fieldBitmaps[8], firstField + 8, t + s.symbolPath2 + "0.bmp");
 
     const std::string n = t + s.numbersPath;
-    images.valueBitmaps[0] = LoadBitmap(n + "+.bmp");
-    for (int v = 1; v <= 9; ++v) images.valueBitmaps[v] = LoadBitmap(n + std::to_string(v) + ".bmp");
-    images.valueBitmaps[10] = LoadBitmap(n + "++.bmp");
-    images.valueBitmaps[11] = LoadBitmap(n + "+++.bmp");
+    load(images.valueBitmaps[0], firstValue, n + "+.bmp");
+    for (int v = 1; v <= 9; ++v) load(images.valueBitmaps[v], firstValue + v, n + std::to_string(v) + ".bmp");
+    load(images.valueBitmaps[10], firstValue + 10, n + "++.bmp");
+    load(images.valueBitmaps[11], firstValue + 11, n + "+++.bmp");
 }
 
 }  // namespace karvelo

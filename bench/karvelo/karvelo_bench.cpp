@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of what a user waits for: loading a theme, repainting the board, a move.
 
+#include "karvelo/drawing.h"
 #include "karvelo/form1.h"
 #include "karvelo/message_boxes.h"
 #include "karvelo/theme_images.h"
@@ -25,13 +26,31 @@ public:
     void ReportError(const QString&) override {}
 };
 
-// At device pixel ratio 1 the 1x files only; at 2 each with its @2x twin as well.
+// The 31 required 1x files, as at start-up and at every match start.
 void BM_LoadThemeImages(benchmark::State& state) {
     karvelo::ThemeImages images;
     karvelo::Settings settings;
-    for (auto _ : state) karvelo::LoadThemeImages(images, settings, qreal(state.range(0)));
+    for (auto _ : state) karvelo::LoadThemeImages(images, settings);
 }
-BENCHMARK(BM_LoadThemeImages)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadThemeImages)->Unit(benchmark::kMillisecond);
+
+// The pictures loaded and a match screen painted at device pixel ratio 1 or 2: at 2 the twins of
+// what is drawn are read then.
+void BM_LoadAndPaintMatchScreen(benchmark::State& state) {
+    const qreal ratio = qreal(state.range(0));
+    karvelo::ThemeImages images;
+    karvelo::Settings settings;
+    karvelo::MatchState match;
+    karvelo::ResetBoard(match);
+    QImage board(int(480 * ratio), int(480 * ratio), QImage::Format_RGB32);
+    board.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        karvelo::LoadThemeImages(images, settings);
+        karvelo::PaintBoardFrame(board, images);
+        karvelo::PaintFields(board, match.board, images, false, 20, 20);
+    }
+}
+BENCHMARK(BM_LoadAndPaintMatchScreen)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_RepaintFullBoardWithValues(benchmark::State& state) {
     SilentBoxes boxes;

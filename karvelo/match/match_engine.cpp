@@ -47,6 +47,7 @@ void MatchEngine::HumanMove(int X, int Y, int fieldWidth, int fieldHeight) {
 
     f.state = m_.playerOnMove;
     f.picture = SymbolVariant(m_.playerOnMove);
+    host_.StonePlaced(x, y);
     Evaluate();
     TestForFive();
     m_.playerOnMove = m_.playerOnMove == 1 ? 2 : 1;
@@ -105,6 +106,7 @@ void MatchEngine::ComputerMove() {
     Field& f = m_.board[choice.x][choice.y];
     f.state = m_.playerOnMove;
     f.picture = SymbolVariant(m_.playerOnMove);
+    host_.StonePlaced(choice.x, choice.y);
     Evaluate();
     m_.playerOnMove = m_.playerOnMove == 1 ? 2 : 1;
     TestForFive();

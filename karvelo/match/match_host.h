@@ -14,6 +14,8 @@ public:
     virtual void PaintBoardFrame() = 0;
     virtual void LoadThemeImages() = 0;  // may throw; the error ends the handler
     virtual void RepaintMatchScreen() = 0;
+    // A symbol was just placed on field (column, row), before the evaluation and the five test.
+    virtual void StonePlaced(int /*column*/, int /*row*/) {}
     // Lets repaints and timers run between the moves of two computers; never user input.
     virtual void LetPendingEventsRun() = 0;
     virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;

@@ -37,6 +37,8 @@ void TForm1::Hrat1Click() {
 
     PlaceLabel(4, 280, 100, QStringLiteral("Zobrazovat hodnoty polí"));
     Place(CHB0, 405, 98);
+    PlaceLabel(1, 280, 116, QStringLiteral("Označit poslední tah"));
+    Place(CHB1, 405, 114);
 
     QStringList symbols;
     for (const char* name : symbolSetNames[settings.themeIndex]) symbols << QString::fromUtf8(name);
@@ -144,6 +146,7 @@ void TForm1::B0Click() {
     if (RB0->isChecked()) m.playerOnMove = 1;
     if (RB1->isChecked()) m.playerOnMove = 2;
     m.showFieldValues = CHB0->isChecked() ? 1 : 0;
+    lastMove_->SetEnabled(CHB1->isChecked());
     m.contestantType1 = type1;
     m.contestantType2 = type2;
     engine_.StartMatch();

@@ -169,14 +169,15 @@ private slots:
         form.Hrat1->trigger();
         form.CB[1]->setFocus();
         QList<QWidget*> order{QApplication::focusWidget()};
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 7; ++i) {
             Key(form, Qt::Key_Tab);
             order << QApplication::focusWidget();
         }
         // Row by row: contestant 1 with symbol and first move, contestant 2 likewise and the value
-        // display beside them, then the start button. The two radio buttons are one stop, as Qt has it.
+        // display beside them, the last-move mark, then the start button. The two radio buttons are
+        // one stop, as Qt has it.
         QCOMPARE(order, (QList<QWidget*>{form.CB[1], form.CB[3], form.RB0, form.CB[2], form.CB[4], form.CHB0,
-                                         form.B[0]}));
+                                         form.CHB1, form.B[0]}));
         Key(form, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form.CB[1]);  // round again
         // The arrow keys choose within the radio buttons, and Tab then leaves from the chosen one.

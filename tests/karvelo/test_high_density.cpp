@@ -5,8 +5,10 @@
 
 #include "karvelo/form1.h"
 #include "support/form_fixture.h"
+#include "support/shipped_pictures.h"
 
 #include <QDirIterator>
+#include <QPushButton>
 #include <QTest>
 
 using namespace karvelo;
@@ -38,21 +40,11 @@ QString Mismatch(const QImage& screen, const QRect& logical, const QImage& pictu
     return {};
 }
 
-void CopyShippedPictures(const QString& target) {
-    const QDir shipped(QStringLiteral(SHIPPED_DATA_DIR));
-    QDirIterator files(shipped.filePath(QStringLiteral("obr")), {QStringLiteral("*.bmp")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString relative = shipped.relativeFilePath(files.next());
-        QDir(target).mkpath(QFileInfo(relative).path());
-        if (!QFile::copy(files.filePath(), target + QLatin1Char('/') + relative))
-            qFatal("cannot copy %s", qPrintable(relative));
-    }
-}
-
 // A folder with the shipped pictures and the standard roster; the window started in it.
 struct ShippedFixture : FormFixture {
-    ShippedFixture() : FormFixture(karvelo::test::standardRoster, false) { CopyShippedPictures(dir.path()); }
+    ShippedFixture() : FormFixture(karvelo::test::standardRoster, false) {
+        karvelo::test::CopyShippedPictures(dir.path());
+    }
 };
 
 }  // namespace
@@ -121,6 +113,26 @@ private slots:
                  QString());
     }
 
+    // Start-up reads the 31 required pictures and no twin but the title picture's, the one drawn
+    // before the window shows; a twin is read when first drawn, and never at a ratio of 1.
+    void twinsAreReadWhenFirstDrawn() {
+        ShippedFixture f;
+        TForm1& form = f.Start();
+        auto lookedFor = [&form] {
+            QList<int> read;
+            for (int i = 0; i < int(form.images.twins.size()); ++i)
+                if (form.images.twins[i].lookedFor) read << i;
+            return read;
+        };
+        QCOMPARE(lookedFor(), Ratio() > 1 ? QList<int>{9} : QList<int>{});
+        form.Hrat1->trigger();
+        form.B[0]->click();
+        // The match start reloads the pictures after painting the frame: what the reloaded set has
+        // drawn is the empty field and the on-move symbol, no value mark and no other variant.
+        const QList<int> drawn = {10, 17};
+        QCOMPARE(lookedFor(), Ratio() > 1 ? drawn : QList<int>{});
+    }
+
     // The 1x file is the required one: a twin that is missing, damaged or of the wrong size leaves
     // its 1x picture in place, without a word.
     void unusableTwinsFallBackSilently() {
@@ -133,10 +145,10 @@ private slots:
         TForm1& form = f.Start();
         QVERIFY(f.boxes.shown.empty());
         for (int entry : {0, 1, 4}) {
-            QCOMPARE(form.images.fieldBitmaps[entry].size(), QSize(20, 20));
-            QCOMPARE(form.images.fieldBitmaps[entry].devicePixelRatio(), 1.0);
+            QCOMPARE(form.images.Field(entry, Ratio()).size(), QSize(20, 20));
+            QCOMPARE(form.images.Field(entry, Ratio()).devicePixelRatio(), 1.0);
         }
-        QCOMPARE(form.images.fieldBitmaps[2].devicePixelRatio(), Ratio() > 1 ? 2.0 : 1.0);
+        QCOMPARE(form.images.Field(2, Ratio()).devicePixelRatio(), Ratio() > 1 ? 2.0 : 1.0);
         QCOMPARE(form.matchState.cellWidth, 20);
     }
 };

@@ -2,16 +2,19 @@
 // Start-up, the menu, the title-screen theme pick, the match guard and the settings page.
 
 #include "karvelo/form1.h"
+#include "karvelo/message_boxes.h"
 #include "karvelo/theme_images.h"
 #include "support/form_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace karvelo;
 using karvelo::test::ColourOf;
@@ -133,6 +136,22 @@ private slots:
         QVERIFY(lines[1].startsWith(QStringLiteral("Autor:\t\t")) && lines[1].size() > 8);
         QCOMPARE(lines[2], QStringLiteral("Datum vydání:\t21.4.2008"));
         QCOMPARE(lines[3], QStringLiteral("Verze:\t\t1.0"));
+
+        // The real box is wider than its caption in a title bar's bold type, with room for the title
+        // bar's buttons, so the window manager shows the caption whole.
+        QtMessageBoxes boxes;
+        int width = 0;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                width = box->width();
+                box->close();
+            }
+        });
+        boxes.Inform(f.boxes.LastCaption(), f.boxes.LastText());
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY2(width >= QFontMetrics(bold).horizontalAdvance(f.boxes.LastCaption()) + 120,
+                 qPrintable(QString::number(width)));
     }
 
     void missingHelpFileIsReported() {

@@ -130,6 +130,7 @@ def check_karvelo(s, build, data):
     step(s, 'Down', r'Profesor combo box\.\s*SPEECH: Druhý hráč, skóre \d+, typ CPU pokročilý')
     step(s, 'Tab', r'\S+ combo box\.\s*SPEECH: Znak druhého hráče')
     step(s, 'Tab', r'Zobrazovat hodnoty polí')
+    step(s, 'Tab', r'Označit poslední tah')
     step(s, 'Tab', r'Začít souboj push button')
     step(s, 'space', r'Hrací plocha')
 
@@ -154,7 +155,7 @@ def check_karvelo(s, build, data):
     step(s, 'Tab', r'Profesor combo box')
     for name in ('Počítač', 'Robůtek', 'Věra'):
         step(s, 'Up', name)
-    for _ in range(3):
+    for _ in range(4):
         step(s, 'Tab')
     step(s, 'space', r'Hrací plocha')
     step(s, 'Down', r'Sloupec 10, řádek 10: prázdné')
