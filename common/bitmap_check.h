@@ -41,7 +41,12 @@ inline bool UsableMask(std::uint32_t mask) {
 // Empty when the file holds every byte its header announces and the header agrees with itself;
 // otherwise why not, in Czech (UTF-8), worded to follow "the file is damaged" with the file as
 // subject ("má jen 600 z 1254 bajtů, které ohlašuje jeho hlavička").
-inline std::string BitmapProblem(std::string_view bytes) {
+//
+// `bytes` may also be only the file's beginning, with `fileSize` the whole file's size: the
+// beginning must then hold at least its first `headBytes` bytes (or the whole file), which covers
+// every header, mask and colour table, so only the size of the pixel rows is taken from `fileSize`.
+constexpr std::size_t headBytes = 4096;
+inline std::string BitmapProblem(std::string_view bytes, std::uint64_t fileSize) {
     using namespace detail;
     constexpr std::size_t fileHeader = 14;
     if (bytes.size() < fileHeader + 4) return "je kratší než hlavička obrázku BMP";
@@ -104,10 +109,12 @@ inline std::string BitmapProblem(std::string_view bytes) {
     if (pixelsAt < tableEnd) return "obrazová data podle hlavičky začínají uvnitř hlavičky";
     const std::uint64_t rowBytes = (std::uint64_t(width) * bits + 31) / 32 * 4;
     const std::uint64_t announced = pixelsAt + rowBytes * std::uint64_t(height);
-    if (bytes.size() < announced)
-        return "má jen " + std::to_string(bytes.size()) + " z " + std::to_string(announced) +
+    if (fileSize < announced)
+        return "má jen " + std::to_string(fileSize) + " z " + std::to_string(announced) +
                " bajtů, které ohlašuje jeho hlavička";
     return {};
 }
+
+inline std::string BitmapProblem(std::string_view bytes) { return BitmapProblem(bytes, bytes.size()); }
 
 }  // namespace bitmap_check

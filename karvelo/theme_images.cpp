@@ -59,6 +59,12 @@ const QImage& ThemeImages::Value(int entry, qreal deviceRatio) const {
     return Drawn(valueBitmaps.at(entry), twins[firstValue + entry], deviceRatio);
 }
 
+void ThemeImages::ReleaseFrameTwin(int entry) const {
+    TwinSlot& slot = twins.at(entry);
+    slot.lookedFor = false;
+    slot.twin = QImage();
+}
+
 void LoadThemeImages(ThemeImages& images, const Settings& s) {
     auto load = [&images](QImage& target, int slot, const std::string& path) {
         const QString file = QString::fromStdString(path);

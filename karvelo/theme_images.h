@@ -23,6 +23,9 @@ struct ThemeImages {
     const QImage& Frame(int entry, qreal deviceRatio) const;
     const QImage& Field(int entry, qreal deviceRatio) const;
     const QImage& Value(int entry, qreal deviceRatio) const;
+    // Lets a frame entry's twin go until it is drawn again: the title picture's twin is drawn once
+    // and would hold megabytes for the rest of the run.
+    void ReleaseFrameTwin(int entry) const;
 
     // The file each entry was last loaded from, and its twin once looked for; kept beside the
     // tables so a refill of one entry forgets exactly that entry's twin.

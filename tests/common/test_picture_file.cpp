@@ -74,6 +74,49 @@ private slots:
         QCOMPARE(picture_file::LogicalSize(drawn), QSize(20, 20));
     }
 
+    // The plain 24-bit pictures are decoded by the loader itself: pixel for pixel what the toolkit
+    // decodes, for rows with padding and rows stored top-down, and the other depths still read.
+    void decodesAsTheToolkitDoes_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("topDown");
+        QTest::addColumn<QImage::Format>("format");
+        for (int width : {1, 2, 3, 5, 21})
+            QTest::addRow("24 bits, %d wide", width) << width << false << QImage::Format_RGB888;
+        QTest::newRow("24 bits, top-down") << 7 << true << QImage::Format_RGB888;
+        QTest::newRow("8 bits") << 5 << false << QImage::Format_Indexed8;
+        QTest::newRow("32 bits") << 5 << false << QImage::Format_ARGB32;
+    }
+    void decodesAsTheToolkitDoes() {
+        QFETCH(int, width);
+        QFETCH(bool, topDown);
+        QFETCH(QImage::Format, format);
+        QImage source(width, 4, QImage::Format_RGB32);
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < width; ++x) source.setPixel(x, y, qRgb(x * 40 + y, 255 - x * 7, y * 60));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("p.bmp");
+        QVERIFY(source.convertToFormat(format).save(path, "BMP"));
+        if (topDown) {
+            // The same pixels with the rows stored from the top: a negative height, rows reversed.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QByteArray bytes = file.readAll();
+            const int rowBytes = (width * 3 + 3) / 4 * 4, at = 54, rows = source.height();
+            QByteArray flipped = bytes.left(at);
+            for (int y = rows - 1; y >= 0; --y) flipped += bytes.mid(at + y * rowBytes, rowBytes);
+            const qint32 negative = -rows;
+            flipped.replace(22, 4, reinterpret_cast<const char*>(&negative), 4);
+            file.seek(0);
+            file.write(flipped);
+        }
+        const picture_file::Picture read = picture_file::Read(path);
+        QCOMPARE(read.failure, picture_file::Failure::none);
+        const QImage expected = QImage(path, "BMP").convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!expected.isNull());
+        QCOMPARE(read.image.convertToFormat(QImage::Format_RGB32), expected);
+        if (format == QImage::Format_RGB888) QCOMPARE(read.image, source);
+    }
+
     // Every shipped picture has a sound twin of exactly twice its size, so no dense screen falls
     // back to a stretched picture.
     void everyShippedPictureHasItsTwin() {
