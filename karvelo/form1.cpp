@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/form1.h"
 
+#include "common/czech_rows.h"
 #include "common/picture_file.h"
 #include "common/spoken_focus.h"
 #include "karvelo/application.h"
@@ -121,6 +122,8 @@ void TForm1::CreateRuntimeControls() {
     E0 = new QLineEdit;
     E1 = new QLineEdit;
     for (int i = 0; i < 6; ++i) CB[i] = new QComboBox;
+    czech_rows::Fit(*LB0);
+    for (QComboBox* combo : CB) czech_rows::Fit(*combo);
     for (int i = 0; i < 8; ++i) B[i] = new QPushButton;
     LB0->setObjectName(QStringLiteral("LB0"));
     RB0->setObjectName(QStringLiteral("RB0"));
