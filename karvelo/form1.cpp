@@ -10,6 +10,7 @@
 #include "karvelo/drawing.h"
 #include "karvelo/message_boxes.h"
 #include "karvelo/roster/codepage1250.h"
+#include "karvelo/roster/player_editor_speech.h"
 #include "karvelo/tab_order.h"
 
 #include <QCheckBox>
@@ -151,6 +152,7 @@ void TForm1::CreateRuntimeControls() {
     // the description. A combo box gets no label: a screen reader speaks a label instead of the
     // name, and so would not speak the choice.
     for (QComboBox* combo : CB) combo->setAccessibleDescription(combo->accessibleName());
+    SpeakEntryOnEntering(*LB0);
     L[2]->setBuddy(LB0);
     L[3]->setBuddy(E0);
     L[4]->setBuddy(CHB0);
