@@ -61,17 +61,11 @@ inline QRectF Ink(const QFont& font, qreal ratio) {
 }
 
 // The height of a drop-down row whose text is centred on the font's line and shows every letter.
-inline int CentredRowHeight(const QFont& font, qreal ratio) {
+inline int CentredRowHeight(const QFont& font, const QRectF& ink) {
     const QFontMetricsF metrics(font);
-    const QRectF ink = Ink(font, ratio);
     const qreal overTop = std::max<qreal>(0, -ink.top() - metrics.ascent());
     const qreal belowBottom = std::max<qreal>(0, ink.bottom() - metrics.descent());
     return static_cast<int>(std::ceil(metrics.height() + 2 * std::max(overTop, belowBottom)));
-}
-
-// The height of a list row that holds the ink of every letter.
-inline int InkRowHeight(const QFont& font, qreal ratio) {
-    return static_cast<int>(std::ceil(Ink(font, ratio).height()));
 }
 
 namespace detail {
@@ -79,6 +73,24 @@ namespace detail {
 inline qreal RatioOf(const QStyleOptionViewItem& option) {
     return option.widget ? option.widget->devicePixelRatioF() : qApp->devicePixelRatio();
 }
+
+// The ink measured once for each font and density, not for every row.
+class InkCache {
+public:
+    QRectF operator()(const QFont& font, qreal ratio) const {
+        if (font != font_ || ratio != ratio_) {
+            font_ = font;
+            ratio_ = ratio;
+            ink_ = Ink(font, ratio);
+        }
+        return ink_;
+    }
+
+private:
+    mutable QFont font_;
+    mutable qreal ratio_ = 0;
+    mutable QRectF ink_;
+};
 
 // Paints with the drop-down's own delegate; only the rows grow.
 class CentredRows final : public QAbstractItemDelegate {
@@ -91,12 +103,14 @@ public:
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = painter_ ? painter_->sizeHint(option, index) : QSize();
-        size.setHeight(std::max(size.height(), CentredRowHeight(option.font, RatioOf(option))));
+        size.setHeight(
+            std::max(size.height(), CentredRowHeight(option.font, ink_(option.font, RatioOf(option)))));
         return size;
     }
 
 private:
     QPointer<QAbstractItemDelegate> painter_;
+    InkCache ink_;
 };
 
 // A list row as the style paints it (background, selection, focus), with the text placed by its ink.
@@ -115,7 +129,7 @@ public:
         style->drawControl(QStyle::CE_ItemViewItem, &opt, p, widget);
 
         const qreal ratio = RatioOf(opt);
-        const QRectF ink = CachedInk(opt.font, ratio);
+        const QRectF ink = ink_(opt.font, ratio);
         // The ink centred in the row, the baseline on a whole device pixel.
         const qreal baseline =
             std::round((opt.rect.top() + (opt.rect.height() - ink.height()) / 2 - ink.top()) * ratio) / ratio;
@@ -134,23 +148,12 @@ public:
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(static_cast<int>(std::ceil(CachedInk(option.font, RatioOf(option)).height())));
+        size.setHeight(static_cast<int>(std::ceil(ink_(option.font, RatioOf(option)).height())));
         return size;
     }
 
 private:
-    // Measured once for each font and density, not for every row.
-    QRectF CachedInk(const QFont& font, qreal ratio) const {
-        if (font != inkFont_ || ratio != inkRatio_) {
-            inkFont_ = font;
-            inkRatio_ = ratio;
-            ink_ = Ink(font, ratio);
-        }
-        return ink_;
-    }
-    mutable QFont inkFont_;
-    mutable qreal inkRatio_ = 0;
-    mutable QRectF ink_;
+    InkCache ink_;
 };
 
 }  // namespace detail

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Plays both games by keyboard with the Orca screen reader listening, on a private desktop, and
 checks what Orca speaks: every result and move is heard when it happens, a cursor step speaks one
-field, pages, drop-downs and the help window speak what a blind player needs.
+field, pages, drop-downs, the player editor and the help window speak what a blind player
+needs.
 
     orca_check.py BUILD_DIR DATA_DIR [--verbose] [--only zarn|karvelo]
 
