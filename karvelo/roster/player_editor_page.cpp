@@ -161,7 +161,6 @@ bool TForm1::StorePlayerEdit(Roster edited, int reselect) {
 }
 
 // A refusal is spoken from its box; a refusal without a box and every change are spoken here.
-
 void TForm1::B2Click() {
     Roster edited = roster;
     const RosterEdit edit = CreatePlayer(edited, CB[5]->currentIndex(), TypedName(E0));

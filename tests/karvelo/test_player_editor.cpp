@@ -5,6 +5,7 @@
 #include "common/czech_rows.h"
 #include "karvelo/application.h"
 #include "karvelo/form1.h"
+#include "karvelo/roster/codepage1250.h"
 #include "support/form_fixture.h"
 
 #include <QApplication>
@@ -124,36 +125,15 @@ void CheckPlaced(QWidget* control, const QRect& at, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) QCOMPARE(edit->text(), text);
 }
 
-// Ten players whose names carry every Czech mark that reaches above a capital or below the line.
-const QByteArray czechRoster = "\x8a"
-                               "imon     500x0\r\n"  // Šimon
-                               "\xc8"
-                               "en\xec"
-                               "k     510x1\r\n"  // Čeněk
-                               "\xd8"
-                               "eho\xf8"
-                               "     490x2\r\n"  // Řehoř
-                               "\x8e"
-                               "ofie     505x3\r\n"  // Žofie
-                               "\xcf"
-                               "\xe1"
-                               "bel     500x4\r\n"  // Ďábel
-                               "\x8d"
-                               "uh\xfd"
-                               "k     500x0\r\n"  // Ťuhýk
-                               "\xd2"
-                               "u\xf2"
-                               "a      500x0\r\n"  // Ňuňa
-                               "D\xf9"
-                               "\xef"
-                               "a      500x1\r\n"  // Důďa
-                               "V\xec"
-                               "\x9d"
-                               "a      500x0\r\n"  // Věťa
-                               "\xc9"
-                               "\xfa"
-                               "\xf9"
-                               "       500x0\r\n#";  // Éúů
+// Ten players whose names carry every Czech mark that reaches above a capital or below the line,
+// each line as data.dat has it: the name in code page 1250 filled to ten characters.
+QByteArray CzechRoster() {
+    QByteArray bytes;
+    for (const char* name :
+         {"Šimon", "Čeněk", "Řehoř", "Žofie", "Ďábel", "Ťuhýk", "Ňuňa", "Důďa", "Věťa", "Éúů"})
+        bytes += QByteArray::fromStdString(*Utf8ToCp1250(name)).leftJustified(10, ' ') + "500x0\r\n";
+    return bytes + "#";
+}
 
 // The device pixel lines of an area that hold ink, anything other than the background.
 int InkLines(const QImage& image, const QRect& area, QRgb background) {
@@ -673,7 +653,7 @@ private slots:
         const QFont before = QApplication::font();
         karvelo::PrepareApplication(*qApp);
         {
-            Editor e(czechRoster);
+            Editor e(CzechRoster());
             TForm1& form = e.form;
             QCOMPARE(form.LB0->count(), 10);
             QCOMPARE(form.LB0->item(0)->text(), QStringLiteral("Šimon"));
