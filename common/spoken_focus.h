@@ -62,4 +62,14 @@ inline void SpeakWithFocus(QWidget& focused, const QString& note) {
     QAccessible::updateAccessibility(&focus);
 }
 
+// Whether the widget carries a note that has not been dropped yet.
+inline bool HasNote(const QWidget& widget) { return widget.property(detail::noteProperty).toBool(); }
+
+// Drops the note before the focus leaves, once what it said is out of date.
+inline void DropNote(QWidget& widget) {
+    if (!HasNote(widget)) return;
+    widget.setProperty(detail::noteProperty, false);
+    widget.setAccessibleDescription(QString());
+}
+
 }  // namespace spoken_focus

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/form1.h"
 
+#include "common/czech_rows.h"
 #include "common/picture_file.h"
 #include "common/spoken_focus.h"
 #include "karvelo/application.h"
@@ -9,6 +10,7 @@
 #include "karvelo/drawing.h"
 #include "karvelo/message_boxes.h"
 #include "karvelo/roster/codepage1250.h"
+#include "karvelo/roster/player_editor_speech.h"
 #include "karvelo/tab_order.h"
 
 #include <QCheckBox>
@@ -130,6 +132,8 @@ void TForm1::CreateRuntimeControls() {
     E0 = new QLineEdit;
     E1 = new QLineEdit;
     for (int i = 0; i < 6; ++i) CB[i] = new QComboBox;
+    czech_rows::Fit(*LB0);
+    for (QComboBox* combo : CB) czech_rows::Fit(*combo);
     for (int i = 0; i < 8; ++i) B[i] = new QPushButton;
     LB0->setObjectName(QStringLiteral("LB0"));
     RB0->setObjectName(QStringLiteral("RB0"));
@@ -159,6 +163,7 @@ void TForm1::CreateRuntimeControls() {
     // the description. A combo box gets no label: a screen reader speaks a label instead of the
     // name, and so would not speak the choice.
     for (QComboBox* combo : CB) combo->setAccessibleDescription(combo->accessibleName());
+    SpeakEntryOnEntering(*LB0);
     L[2]->setBuddy(LB0);
     L[3]->setBuddy(E0);
     L[4]->setBuddy(CHB0);

@@ -134,8 +134,8 @@ private:
     // The player editor page.
     void BuildPlayerEditorPage();
     void HidePlayerDetails();
-    int SelectedEntry() const;  // the highlighted entry of LB0, -1 for none
-    void StorePlayerEdit(Roster edited, int reselect = -1);
+    int SelectedEntry() const;                               // the highlighted entry of LB0, -1 for none
+    bool StorePlayerEdit(Roster edited, int reselect = -1);  // false: not stored, the user was told
     bool IsUsedEntry(int index) const { return index >= 0 && index < roster.rosterCount; }
     void Inform(const QString& caption, const QString& text);
     QList<QWidget*> RuntimeControls() const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of what a user waits for: loading a theme, repainting the board, a move.
 
+#include "common/czech_rows.h"
 #include "karvelo/drawing.h"
 #include "karvelo/form1.h"
 #include "karvelo/message_boxes.h"
@@ -138,6 +139,29 @@ void BM_RenameAndStore(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RenameAndStore)->Unit(benchmark::kMillisecond);
+
+// The one-off measure of the Czech letters' ink that a list or drop-down makes for its font.
+void BM_MeasureCzechLetters(benchmark::State& state) {
+    const qreal ratio = state.range(0);
+    for (auto _ : state) benchmark::DoNotOptimize(czech_rows::Ink(QApplication::font(), ratio));
+}
+BENCHMARK(BM_MeasureCzechLetters)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A contestant's drop-down opened and closed, its rows laid out and painted.
+void BM_OpenPlayerDropDown(benchmark::State& state) {
+    SilentBoxes boxes;
+    karvelo::SeededRandom random(1);
+    karvelo::TForm1 form(boxes, random);
+    form.show();
+    form.Hrat1Click();
+    for (auto _ : state) {
+        form.CB[1]->showPopup();
+        QCoreApplication::processEvents();
+        form.CB[1]->hidePopup();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenPlayerDropDown)->Unit(benchmark::kMillisecond);
 
 // Starts a match of two humans on a shown window; the board then has the keyboard.
 void StartHumanMatch(karvelo::TForm1& form) {

@@ -2,7 +2,9 @@
 // The player editor page: the roster list, a new player, one player's details, and the changes,
 // each stored in data.dat at once.
 
+#include "common/spoken_focus.h"
 #include "karvelo/form1.h"
+#include "karvelo/roster/player_editor_speech.h"
 #include "karvelo/roster/roster_edits.h"
 
 #include <QApplication>
@@ -25,6 +27,29 @@ std::string TypedName(const QLineEdit* edit) {
     return edit->text().normalized(QString::NormalizationForm_C).toStdString();
 }
 
+// A button's outcome, spoken on the control that has the keyboard once the page is rebuilt; the
+// list takes it when that control is gone.
+void SpeakOutcome(QListWidget& list, const QString& note) {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || !focused->isVisible()) {
+        list.setFocus(Qt::OtherFocusReason);
+        focused = &list;
+    }
+    spoken_focus::SpeakWithFocus(*focused, note);
+}
+
+// The names in roster order, each with what a sort goes by.
+QStringList SortOrder(const Roster& roster, bool byScore) {
+    QStringList order;
+    for (int i = 0; i < UsedEntries(roster); ++i) {
+        const PlayerRecord& entry = roster.roster[i];
+        const char* type = LongTypeText(entry.type);
+        order << NameText(entry.name) + QLatin1Char(' ') +
+                     (byScore ? QString::number(entry.score) : QString::fromUtf8(type ? type : "?"));
+    }
+    return order;
+}
+
 }  // namespace
 
 void TForm1::Edithracu1Click() {
@@ -42,7 +67,12 @@ void TForm1::BuildPlayerEditorPage() {
         // Filling the list is no choice of the user's.
         const QSignalBlocker quiet(LB0);
         LB0->clear();
-        for (int i = 0; i < roster.rosterCount; ++i) LB0->addItem(NameText(roster.roster[i].name));
+        for (int i = 0; i < roster.rosterCount; ++i) {
+            // A reader hears the score and type with the name: the labels beside the list are
+            // out of its reach.
+            auto* item = new QListWidgetItem(NameText(roster.roster[i].name), LB0);
+            item->setData(Qt::AccessibleTextRole, EntrySpeech(roster.roster[i]));
+        }
     }
     Place(LB0, 20, 40, 60, 150);
 
@@ -110,10 +140,10 @@ void TForm1::HidePlayerDetails() {
 
 // The edit is made on a copy: when data.dat cannot be written, the table and the page stay as the
 // user sees them and only the reason is shown.
-void TForm1::StorePlayerEdit(Roster edited, int reselect) {
+bool TForm1::StorePlayerEdit(Roster edited, int reselect) {
     if (const std::string failure = StoreRoster(edited, rosterFile_); !failure.empty()) {
         Warn(failure);
-        return;
+        return false;
     }
     roster = std::move(edited);
     // Rebuilding hides the pressed button for a moment; the keyboard stays with it when it returns.
@@ -127,13 +157,16 @@ void TForm1::StorePlayerEdit(Roster edited, int reselect) {
         ShowPlayerDetails(reselect);
     }
     if (focused && focused->isVisible()) focused->setFocus();
+    return true;
 }
 
+// A refusal is spoken from its box; a refusal without a box and every change are spoken here.
 void TForm1::B2Click() {
     Roster edited = roster;
     const RosterEdit edit = CreatePlayer(edited, CB[5]->currentIndex(), TypedName(E0));
     if (!edit.refusal.empty()) Warn(edit.refusal);
-    if (edit.changed) StorePlayerEdit(std::move(edited));
+    if (edit.changed && StorePlayerEdit(std::move(edited)))
+        SpeakOutcome(*LB0, CreatedSpeech(roster.roster[roster.rosterCount - 1]));
 }
 
 void TForm1::B1Click() {
@@ -141,36 +174,65 @@ void TForm1::B1Click() {
     Roster edited = roster;
     const RosterEdit edit = RenamePlayer(edited, index, TypedName(E1));
     if (!edit.refusal.empty()) Warn(edit.refusal);
-    if (edit.changed) StorePlayerEdit(std::move(edited), index);
+    if (!edit.changed) return;
+    const QString before = NameText(roster.roster[index].name);
+    if (StorePlayerEdit(std::move(edited), index))
+        SpeakOutcome(*LB0, RenamedSpeech(before, NameText(roster.roster[index].name)));
 }
 
 void TForm1::B3Click() {
+    const int index = SelectedEntry();
     Roster edited = roster;
-    if (DeletePlayer(edited, SelectedEntry())) StorePlayerEdit(std::move(edited));
+    if (!DeletePlayer(edited, index)) return;
+    const QString name = NameText(roster.roster[index].name);
+    if (!StorePlayerEdit(std::move(edited))) return;
+    // The button has gone with the details; the keyboard goes back to the list.
+    LB0->setFocus(Qt::OtherFocusReason);
+    const QString entry = EntryUnderCursor(*LB0);
+    SpeakOutcome(*LB0,
+                 entry.isEmpty() ? DeletedSpeech(name) : DeletedSpeech(name) + QLatin1Char(' ') + entry);
 }
 
 void TForm1::B4Click() {
     const int index = SelectedEntry();
+    if (index < 0) return;
+    const QString name = NameText(roster.roster[index].name);
     Roster edited = roster;
-    if (MovePlayerUp(edited, index)) StorePlayerEdit(std::move(edited), index - 1);
+    if (!MovePlayerUp(edited, index))
+        SpeakOutcome(*LB0, NotMovedSpeech(name, true));
+    else if (StorePlayerEdit(std::move(edited), index - 1))
+        SpeakOutcome(*LB0, MovedSpeech(name, true, index));
 }
 
 void TForm1::B5Click() {
     const int index = SelectedEntry();
+    if (index < 0) return;
+    const QString name = NameText(roster.roster[index].name);
     Roster edited = roster;
-    if (MovePlayerDown(edited, index)) StorePlayerEdit(std::move(edited), index + 1);
+    if (!MovePlayerDown(edited, index))
+        SpeakOutcome(*LB0, NotMovedSpeech(name, false));
+    else if (StorePlayerEdit(std::move(edited), index + 1))
+        SpeakOutcome(*LB0, MovedSpeech(name, false, index + 2));
 }
 
 void TForm1::B6Click() {
+    const QStringList before = SortOrder(roster, true);
     Roster edited = roster;
     SortPlayersByScore(edited);
-    StorePlayerEdit(std::move(edited));
+    if (StorePlayerEdit(std::move(edited))) {
+        const QStringList after = SortOrder(roster, true);
+        SpeakOutcome(*LB0, SortedSpeech(true, after != before, after));
+    }
 }
 
 void TForm1::B7Click() {
+    const QStringList before = SortOrder(roster, false);
     Roster edited = roster;
     SortPlayersByType(edited);
-    StorePlayerEdit(std::move(edited));
+    if (StorePlayerEdit(std::move(edited))) {
+        const QStringList after = SortOrder(roster, false);
+        SpeakOutcome(*LB0, SortedSpeech(false, after != before, after));
+    }
 }
 
 }  // namespace karvelo

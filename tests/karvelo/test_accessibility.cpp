@@ -370,6 +370,38 @@ private slots:
         QVERIFY(form.E1->text().isEmpty());
     }
 
+    void playerListSpeaksEntriesAndTheCursorOnEntering() {
+        FormFixture f;
+        TForm1& form = StartShown(f);
+        form.Edithracu1->trigger();
+        // Each entry with the score and type that only the labels beside the list show.
+        QAccessibleInterface* list = Reader(form.LB0);
+        QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("Alfa, skóre 500, typ HUM"));
+        QCOMPARE(list->child(2)->text(QAccessible::Name),
+                 QStringLiteral("Věra, skóre 480, typ CPU začátečník"));
+        QCOMPARE(form.LB0->item(2)->text(), QStringLiteral("Věra"));  // the screen shows the name alone
+        // Entering speaks the entry under the cursor, which stands on the first without selecting it.
+        QTRY_COMPARE(form.LB0->accessibleDescription(), QStringLiteral("Alfa, skóre 500, typ HUM"));
+        QCOMPARE(QApplication::focusWidget(), form.LB0);
+        QCOMPARE(form.LB0->currentRow(), 0);
+        QVERIFY(form.LB0->selectedItems().isEmpty());
+        // A step speaks its entry by itself: the note of the entering is gone.
+        Key(form, Qt::Key_Down);
+        QCOMPARE(form.LB0->currentRow(), 1);
+        QVERIFY(form.LB0->accessibleDescription().isEmpty());
+        // Back by the keyboard: the entry under the cursor again.
+        Key(form, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != form.LB0);
+        Key(form, Qt::Key_Backtab);
+        QTRY_COMPARE(form.LB0->accessibleDescription(), QStringLiteral("Beta, skóre 620, typ HUM"));
+        // Not by a click, which speaks the clicked entry itself.
+        form.E0->setFocus();
+        QTest::mouseClick(form.LB0->viewport(), Qt::LeftButton, {},
+                          form.LB0->visualItemRect(form.LB0->item(3)).center());
+        QCoreApplication::processEvents();
+        QVERIFY(form.LB0->accessibleDescription().isEmpty());
+    }
+
     void wholeMatchByKeyPresses() {
         FormFixture f;
         TForm1& form = StartShown(f);

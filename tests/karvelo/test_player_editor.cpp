@@ -2,7 +2,10 @@
 // The player editor page, driven through its controls: the list, the two edits, the type list and
 // the buttons, with data.dat checked byte for byte after every change.
 
+#include "common/czech_rows.h"
+#include "karvelo/application.h"
 #include "karvelo/form1.h"
+#include "karvelo/roster/codepage1250.h"
 #include "support/form_fixture.h"
 
 #include <QApplication>
@@ -11,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 
@@ -118,6 +123,69 @@ void CheckPlaced(QWidget* control, const QRect& at, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), text);
     if (auto* button = qobject_cast<QPushButton*>(control)) QCOMPARE(button->text(), text);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) QCOMPARE(edit->text(), text);
+}
+
+// Ten players whose names carry every Czech mark that reaches above a capital or below the line,
+// each line as data.dat has it: the name in code page 1250 filled to ten characters.
+QByteArray CzechRoster() {
+    QByteArray bytes;
+    for (const char* name :
+         {"Šimon", "Čeněk", "Řehoř", "Žofie", "Ďábel", "Ťuhýk", "Ňuňa", "Důďa", "Věťa", "Éúů"})
+        bytes += QByteArray::fromStdString(*Utf8ToCp1250(name)).leftJustified(10, ' ') + "500x0\r\n";
+    return bytes + "#";
+}
+
+// The device pixel lines of an area that hold ink, anything other than the background.
+int InkLines(const QImage& image, const QRect& area, QRgb background) {
+    int lines = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != background) {
+                ++lines;
+                break;
+            }
+    return lines;
+}
+
+// The same count for the text drawn where nothing clips it.
+int UnclippedInkLines(const QString& text, const QFont& font, qreal ratio) {
+    QImage canvas(QSize(300, 60) * ratio, QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(10, 30), text);
+    painter.end();
+    return InkLines(canvas, canvas.rect(), qRgb(255, 255, 255));
+}
+
+// Every row of a view, as on the screen, shows its text as tall as drawn unclipped; `skip` is a
+// highlighted row, whose frame would count as ink.
+void CheckRowsShowWholeLetters(QAbstractItemView* view, int skip = -1) {
+    const qreal ratio = view->devicePixelRatioF();
+    const QImage shown = view->viewport()->grab().toImage();
+    const QFont font = view->font();
+    const int inkHeight = int(std::ceil(czech_rows::Ink(font, ratio).height()));
+    const QRectF metrics = QFontMetricsF(font).tightBoundingRect(czech_rows::Letters());
+    // The ink measured lies within what the font's metrics promise.
+    QVERIFY(metrics.top() <= czech_rows::Ink(font, ratio).top() &&
+            czech_rows::Ink(font, ratio).bottom() <= metrics.bottom());
+    QAbstractItemModel* model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, 0);
+        const QString text = index.data().toString();
+        const QRect rect = view->visualRect(index);
+        QVERIFY2(rect.height() >= inkHeight, qPrintable(text));
+        if (row == skip) continue;
+        // A drop-down's rows may reach beyond its viewport on the right.
+        const QRect area = QRect(QPoint(rect.left() * ratio, rect.top() * ratio),
+                                 QPoint(rect.right() * ratio + ratio - 1, rect.bottom() * ratio + ratio - 1))
+                               .intersected(shown.rect());
+        QVERIFY2(area.height() >= rect.height() * ratio, qPrintable(text));
+        const QRgb background = shown.pixel(area.right() - 2, area.center().y());
+        QVERIFY2(InkLines(shown, area, background) == UnclippedInkLines(text, font, ratio), qPrintable(text));
+    }
 }
 
 QStringList SetupPageNames(TForm1& form) {
@@ -578,6 +646,84 @@ private slots:
         QCOMPARE(e.File(), QByteArray("Alfa      500x0\r\nGama      500x2\r\n"
                                       "Beta      620x0\r\nDelta     710x3\r\n#"));
         QCOMPARE(e.Highlighted(), 1);
+    }
+
+    // Run at device pixel ratio 1 and 2, with the program's font.
+    void rowsShowWholeCzechLetters() {
+        const QFont before = QApplication::font();
+        karvelo::PrepareApplication(*qApp);
+        {
+            Editor e(CzechRoster());
+            TForm1& form = e.form;
+            QCOMPARE(form.LB0->count(), 10);
+            QCOMPARE(form.LB0->item(0)->text(), QStringLiteral("Šimon"));
+            form.LB0->clearFocus();
+            // All ten in the list's 150 pixels: a scroll bar would cut the names.
+            QVERIFY(!form.LB0->verticalScrollBar()->isVisible());
+            QVERIFY(form.LB0->visualItemRect(form.LB0->item(9)).bottom() < form.LB0->viewport()->height());
+            CheckRowsShowWholeLetters(form.LB0);
+
+            // Every drop-down opened: the types, the contestants, the symbols, the themes.
+            auto checkOpened = [](QComboBox* combo) {
+                combo->showPopup();
+                QVERIFY(QTest::qWaitForWindowExposed(combo->view()->window()));
+                CheckRowsShowWholeLetters(combo->view(), combo->currentIndex());
+                combo->hidePopup();
+            };
+            checkOpened(form.CB[5]);
+            form.Hrat1->trigger();
+            for (int i = 1; i <= 4; ++i) checkOpened(form.CB[i]);
+            form.Schema1->trigger();
+            checkOpened(form.CB[0]);
+        }
+        QApplication::setFont(before);
+    }
+
+    // What a screen reader hears after each button: the note on the control with the keyboard.
+    void buttonsSpeakTheirOutcome() {
+        Editor e;
+        TForm1& form = e.form;
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto press = [&](int button) {
+            form.B[button]->setFocus();
+            QTest::keyClick(form.B[button], Qt::Key_Space);
+            QWidget* focused = QApplication::focusWidget();
+            return focused ? focused->accessibleDescription() : QStringLiteral("(no focus)");
+        };
+        e.ClickEntry(0);
+        QCOMPARE(press(4), QStringLiteral("Hráč Alfa je už první v seznamu."));
+        QCOMPARE(press(5), QStringLiteral("Hráč Alfa posunut dolů, je 2. v seznamu."));
+        QCOMPARE(press(4), QStringLiteral("Hráč Alfa posunut nahoru, je 1. v seznamu."));
+        e.ClickEntry(3);
+        QCOMPARE(press(5), QStringLiteral("Hráč Delta je už poslední v seznamu."));
+        e.Type(form.E1, "Řehoř");
+        QCOMPARE(press(1), QStringLiteral("Hráč Delta přejmenován na Řehoř."));
+        // The note goes with the focus: a later visit hears the button alone.
+        form.E0->setFocus();
+        QVERIFY(form.B[1]->accessibleDescription().isEmpty());
+
+        QCOMPARE(press(6), QStringLiteral("Seřazeno podle skóre: Řehoř 710, Beta 620, Alfa 500, Gama 500."));
+        QCOMPARE(press(6), QStringLiteral("Seznam už byl seřazen podle skóre."));
+        QCOMPARE(press(7),
+                 QStringLiteral(
+                     "Seřazeno podle typu: Beta HUM, Alfa HUM, Gama CPU začátečník, Řehoř CPU pokročilý."));
+        QCOMPARE(press(2), QStringLiteral("Vytvořen hráč Jméno, skóre 500, typ HUM."));
+        QCOMPARE(form.roster.rosterCount, 5);
+
+        // Deleting takes the button away; the list takes the keyboard and tells its cursor.
+        e.ClickEntry(1);
+        QCOMPARE(press(3), QStringLiteral("Hráč Alfa odstraněn. Beta, skóre 620, typ HUM"));
+        QCOMPARE(QApplication::focusWidget(), form.LB0);
+        QCOMPARE(e.Highlighted(), -1);  // nothing selected, as after every rebuild
+
+        // A refusal is read from its box; nothing is said beside it.
+        e.Type(form.E0, "Dlouhé jméno");
+        QCOMPARE(press(2), QString());
+        QCOMPARE(e.fixture.boxes.LastText(), QStringLiteral("Jméno je příliš dlouhé\nMaximálně 8 znaků!"));
+        // So is a save that fails: no success is spoken.
+        QVERIFY(QDir(e.fixture.dir.path()).mkdir("data.dat.tmp"));
+        QCOMPARE(press(6), QString());
+        QVERIFY(e.fixture.boxes.LastText().contains("nepodařilo uložit"));
     }
 };
 

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Plays both games by keyboard with the Orca screen reader listening, on a private desktop, and
 checks what Orca speaks: every result and move is heard when it happens, a cursor step speaks one
-field, pages, drop-downs and the help window speak what a blind player needs.
+field, pages, drop-downs, the player editor and the help window speak what a blind player
+needs.
 
     orca_check.py BUILD_DIR DATA_DIR [--verbose] [--only zarn|karvelo]
 
@@ -110,6 +111,68 @@ def check_zarn(s, build, data):
     s.end_game(game)
 
 
+def check_editor(s):
+    """The player editor, entered with the keyboard on its list. The shipped roster: Honza, Věra,
+    Robůtek, Počítač, Profesor, Šimon, Mistr."""
+    entry = r'%s, skóre \d+, typ %s'
+    # The entry under the cursor is spoken on entering, not only after the first step.
+    s.expect(entry % ('Honza', 'HUM'), 5)
+    time.sleep(0.3)
+    step(s, 'Down', entry % ('Věra', 'HUM'))
+    step(s, 'Down', entry % ('Robůtek', 'CPU nováček'))
+    print('  the list speaks the entry under the cursor on entering, each entry with score and type')
+
+    for heard in (r'Vytvoření nového hráče: text', r'Typ nového hráče', r'Vytvořit push button',
+                  r'Jméno vybraného hráče',
+                  r'Přejmenovat push button', r'Odstranit push button'):
+        step(s, 'Tab', heard)
+    step(s, 'Tab', r'Nahoru push button')
+    step(s, 'space', r'Hráč Robůtek posunut nahoru, je 2\. v seznamu\.')
+    step(s, 'space', r'Hráč Robůtek posunut nahoru, je 1\. v seznamu\.')
+    step(s, 'space', r'Hráč Robůtek je už první v seznamu\.')
+    step(s, 'Tab', r'Dolů push button')
+    step(s, 'space', r'Hráč Robůtek posunut dolů, je 2\. v seznamu\.')
+    print('  up and down speak the moved player and where it stands, or that it cannot move')
+
+    for heard in (r'Nahoru push button', r'Odstranit push button', r'Přejmenovat push button',
+                  r'Jméno vybraného hráče'):
+        step(s, 'shift+Tab', heard)
+    s.keys('ctrl+a')
+    for key in ('R', 'o', 'b', 'o', 't'):
+        s.keys(key)
+    time.sleep(0.5)
+    step(s, 'Tab', r'Přejmenovat push button')
+    step(s, 'space', r'Hráč Robůtek přejmenován na Robot\.')
+    step(s, 'Tab', r'Odstranit push button')
+    # The button goes with the details; the list takes the keyboard and says where its cursor is.
+    step(s, 'space', r'Hráč Robot odstraněn\. ' + entry % ('Honza', 'HUM'))
+    print('  rename and delete speak the player')
+
+    step(s, 'Tab', r'Vytvoření nového hráče: text')
+    step(s, 'Tab', r'Typ nového hráče')
+    step(s, 'Tab', r'Vytvořit push button')
+    step(s, 'space', r'Vytvořen hráč Jméno, skóre 500, typ HUM\.')
+    step(s, 'shift+Tab', r'Typ nového hráče')
+    step(s, 'shift+Tab', r'Vytvoření nového hráče: text')
+    s.keys('ctrl+a')
+    for key in 'Dlouhejmeno':
+        s.keys(key)
+    time.sleep(0.5)
+    step(s, 'Tab', r'Typ nového hráče')
+    step(s, 'Tab', r'Vytvořit push button')
+    step(s, 'space', r'Jméno je příliš dlouhé')
+    step(s, 'Return', r'Vytvořit push button')
+    print('  create speaks the new player, a refusal is read from its box')
+
+    step(s, 'Tab', r'Seřadit hráče podle skóre push button')
+    # The match played before may have changed the order by score, or not.
+    step(s, 'space', r'Seřazeno podle skóre: Honza \d+, |Seznam už byl seřazen podle skóre\.')
+    step(s, 'space', r'Seznam už byl seřazen podle skóre\.')
+    step(s, 'Tab', r'Seřadit hráče podle typu push button')
+    step(s, 'space', r'Seřazeno podle typu: \w+ HUM, ')
+    print('  the sorts speak the new order')
+
+
 def check_karvelo(s, build, data):
     print('Karvelo')
     game = launch(s, os.path.join(build, 'karvelo', 'karvelo'), data, r'Karvelo frame')
@@ -186,6 +249,7 @@ def check_karvelo(s, build, data):
     step(s, 'Return', r'Seznam hráčů')
     s.expect_none(r'Jméno vybraného hráče', 1.0)
     print('  every page takes the focus and speaks its first control')
+    check_editor(s)
 
     step(s, 'alt', r'Hra\.')
     step(s, 'Right', r'Nastavení')
