@@ -45,13 +45,13 @@ QColor TileColour(const QString& name) {
     return Ratio() > 1 ? TwinColour(name) : test::TileFolder::ColourOf(name);
 }
 
-// The field's rectangle in the window's device pixels, rounded outwards.
+// The device pixels of the window that lie wholly inside the field.
 QRect DeviceRect(const FormFixture& f, int row, int column) {
     const QPoint logical = f.form->Client()->mapTo(f.form.get(), f.form->buttons[row][column]->pos());
     const qreal r = Ratio();
-    const int left = int(std::floor(logical.x() * r)), top = int(std::floor(logical.y() * r));
-    return QRect(QPoint(left, top), QPoint(int(std::ceil((logical.x() + kFieldPitch) * r)) - 1,
-                                           int(std::ceil((logical.y() + kFieldPitch) * r)) - 1));
+    return QRect(QPoint(int(std::ceil(logical.x() * r)), int(std::ceil(logical.y() * r))),
+                 QPoint(int(std::floor((logical.x() + kFieldPitch) * r)) - 1,
+                        int(std::floor((logical.y() + kFieldPitch) * r)) - 1));
 }
 
 // A press and release at the device pixel `at` of the window, as the platform reports a pointer.
@@ -77,8 +77,8 @@ QList<int> Uncovered(const FormFixture& f) {
 }
 
 // Empty when the field's device pixels show the tile's colour inside and none of it around. The
-// pixels on the border are left out, since between ratios 1 and 2 they mix two fields, and so is
-// a keyboard user's focus frame, `frame` logical pixels wide inside the border.
+// pixels on and next to the border are left out, since between ratios 1 and 2 they mix two
+// fields, and so is a keyboard user's focus frame, `frame` logical pixels wide inside the border.
 QString TileInPlace(const FormFixture& f, int row, int column, const QString& tileName, int frame = 0) {
     const QImage window = f.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect field = DeviceRect(f, row, column);
@@ -88,7 +88,7 @@ QString TileInPlace(const FormFixture& f, int row, int column, const QString& ti
     for (int y = field.top() - 4; y <= field.bottom() + 4; ++y)
         for (int x = field.left() - 4; x <= field.right() + 4; ++x) {
             const bool inside = inner.contains(x, y);
-            if (!inside && field.contains(x, y)) continue;
+            if (!inside && field.adjusted(-1, -1, 1, 1).contains(x, y)) continue;
             if ((QColor(window.pixel(x, y)) == tile) != inside)
                 return QStringLiteral("device pixel (%1, %2) %3")
                     .arg(x)
@@ -124,10 +124,12 @@ private slots:
     void clickUncoversTheFieldUnderThePointer_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("column");
-        QTest::addColumn<QPoint>("corner");  // -1 top or left, 1 bottom or right, 0 the middle
+        // -1 top or left, 1 bottom or right: a logical pixel inside; ±2 the outermost device pixel
+        // inside, where the pointer lies between logical pixels; 0 the middle.
+        QTest::addColumn<QPoint>("corner");
         for (const auto& [row, column] : {std::pair{1, 1}, {15, 15}, {4, 18}, {9, 9}, {20, 19}, {19, 1}})
-            for (const QPoint corner :
-                 {QPoint(0, 0), QPoint(-1, -1), QPoint(1, 1), QPoint(1, -1), QPoint(-1, 1)})
+            for (const QPoint corner : {QPoint(0, 0), QPoint(-1, -1), QPoint(1, 1), QPoint(1, -1),
+                                        QPoint(-1, 1), QPoint(2, 2), QPoint(-2, -2), QPoint(2, -2)})
                 QTest::addRow("(%d, %d) at %d,%d", row, column, corner.x(), corner.y())
                     << row << column << corner;
     }
@@ -138,16 +140,19 @@ private slots:
         QFETCH(QPoint, corner);
         FormFixture f;
         StartSpotted(f);
-        // The device pixel shown inside the field one logical pixel from the corner, or its middle.
         const QRect field = DeviceRect(f, row, column);
-        const int inset = int(std::ceil(Ratio())) + 1;
         auto along = [&](int side, int low, int high) {
+            const int inset = std::abs(side) == 2 ? 0 : int(std::ceil(Ratio()));
             return side < 0 ? low + inset : side > 0 ? high - inset : (low + high) / 2;
         };
-        ClickDevicePixel(f, QPoint(along(corner.x(), field.left(), field.right()),
-                                   along(corner.y(), field.top(), field.bottom())));
+        const QPoint at(along(corner.x(), field.left(), field.right()),
+                        along(corner.y(), field.top(), field.bottom()));
+        ClickDevicePixel(f, at);
         QCOMPARE(Uncovered(f), QList<int>{row * 100 + column});
+        QCOMPARE(f.form->focusWidget(), f.form->buttons[row][column]);
         QCOMPARE(TileInPlace(f, row, column, CountTile(f, row, column)), QString());
+        ClickDevicePixel(f, at);  // an uncovered field is only shown: no neighbour takes the click
+        QCOMPARE(Uncovered(f), QList<int>{row * 100 + column});
     }
 
     void spaceUncoversTheFieldUnderTheCursor() {
