@@ -4,6 +4,7 @@
 #include "common/spoken_focus.h"
 #include "zarn/client_surface.h"
 #include "zarn/field_button.h"
+#include "zarn/field_pointer.h"
 #include "zarn/message_boxes.h"
 #include "zarn/rules/difficulty.h"
 #include "zarn/rules/timing.h"
@@ -25,6 +26,7 @@ TForm1::TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock)
     client_ = new ClientSurface(QSize(kClientWidth, kClientHeight), this);
     setCentralWidget(client_);
     keyboard_ = new FieldKeyboard(field, buttons, this);
+    pointer_ = new FieldPointer(*client_);
     // Field clicks arrive as queued calls on a plain object: an error thrown while one is handled
     // then reaches the application's notify without unwinding through any widget's code.
     clickRelay_ = new QObject(this);
@@ -84,6 +86,7 @@ void TForm1::FormCreate() {
             auto* button = new FieldButton(row, column, client_);
             button->hide();
             keyboard_->Watch(*button);
+            pointer_->Watch(*button);
             fieldButtons_->addButton(button);
             buttons[row][column] = button;
         }

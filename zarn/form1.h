@@ -27,6 +27,7 @@ class QTimer;
 namespace zarn {
 
 class ClientSurface;
+class FieldPointer;
 class MessageBoxes;
 
 inline constexpr int kClientWidth = 411;
@@ -97,6 +98,7 @@ private:
     QObject* clickRelay_ = nullptr;
     QButtonGroup* fieldButtons_ = nullptr;
     FieldKeyboard* keyboard_ = nullptr;
+    FieldPointer* pointer_ = nullptr;
     Uncovering uncovering_;
     bool clickUnderway_ = false;  // a field click is being handled, its boxes included
     int uncoveredInClick_ = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "match_preview.h"
 
+#include "bmp_file.h"
 #include "icons.h"
 
 #include <QDir>
@@ -137,17 +138,23 @@ QImage TileSheet(const QString& theme, Loader& load) {
     return sheet;
 }
 
+// The tiles at 4x above their twins at 2x (the same size, to compare the drawing), then both at
+// their real size.
 QImage MineTiles(const QString& data, Loader& load) {
     const int scale = 4, cell = 20 * scale, gap = 8;
-    QImage sheet(10 * (cell + gap) + gap, 2 * (cell + gap) + gap + 40, QImage::Format_RGB32);
+    QImage sheet(10 * (cell + gap) + gap, 2 * (cell + gap) + 2 * (40 + gap) + gap, QImage::Format_RGB32);
     sheet.fill(QColor(192, 192, 192));
     QPainter p(&sheet);
     QStringList names = {"mina.bmp"};
     for (int k = 0; k <= 8; ++k) names.append(QString("zarn%1.bmp").arg(k));
     for (int k = 0; k < names.size(); ++k) {
+        const int x = gap + k * (cell + gap);
         const QImage tile = load(data + "/" + names[k]);
-        p.drawImage(QRect(gap + k * (cell + gap), gap, cell, cell), tile);
-        p.drawImage(gap + k * (cell + gap), cell + 2 * gap, tile);  // at real size too
+        const QImage twin = load(data + "/" + ScaledFileName(names[k], 2));
+        p.drawImage(QRect(x, gap, cell, cell), tile);
+        p.drawImage(QRect(x, cell + 2 * gap, cell, cell), twin);
+        p.drawImage(x, 2 * (cell + gap) + gap, tile);
+        p.drawImage(x, 2 * (cell + gap) + 40 + 2 * gap, twin);
     }
     return sheet;
 }

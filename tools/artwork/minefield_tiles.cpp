@@ -2,6 +2,7 @@
 #include "minefield_tiles.h"
 
 #include "bmp_file.h"
+#include "minefield_digits.h"
 #include "pixel_glyphs.h"
 #include "raster.h"
 
@@ -27,6 +28,49 @@ QImage FlatTile(const QColor& colour, int scale) {
     return tile;
 }
 
+// Pixel art centred on pixel (10, 10) of the 19 x 19 inside: a round body of radius 5, four
+// straight and four diagonal spikes, a white glint up left.
+void DrawPixelMine(QImage& tile) {
+    const int cx = 10, cy = 10;
+    for (int y = 1; y < tileSize; ++y)
+        for (int x = 1; x < tileSize; ++x) {
+            const int dx = x - cx, dy = y - cy;
+            const bool body = dx * dx + dy * dy <= 26;
+            const bool straight = (dx == 0 && std::abs(dy) <= 7) || (dy == 0 && std::abs(dx) <= 7);
+            const bool diagonal = std::abs(dx) == std::abs(dy) && std::abs(dx) <= 5;
+            if (body || straight || diagonal) tile.setPixelColor(x, y, Qt::black);
+        }
+    for (int y = 7; y <= 8; ++y)
+        for (int x = 7; x <= 8; ++x) tile.setPixelColor(x, y, Qt::white);
+}
+
+// The same mine drawn as shapes for the twin: the body a true circle around the same centre,
+// spikes one logical pixel wide with round tips (the straight ones on whole pixels, so they stay
+// sharp), the body lit faintly from the glint's side so that it reads as a ball.
+QImage SmoothMine() {
+    return RenderSmooth(
+        tileSize, tileSize,
+        [](QPainter& p) {
+            const QPointF centre(10.5, 10.5);
+            p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(10.5, 3), QPointF(10.5, 18));
+            p.drawLine(QPointF(3, 10.5), QPointF(18, 10.5));
+            p.setPen(QPen(Qt::black, 1.1, Qt::SolidLine, Qt::RoundCap));
+            const double reach = 5.0;
+            p.drawLine(centre + QPointF(-reach, -reach), centre + QPointF(reach, reach));
+            p.drawLine(centre + QPointF(-reach, reach), centre + QPointF(reach, -reach));
+            QRadialGradient shade(QPointF(8.2, 8.2), 6.5);
+            shade.setColorAt(0, QColor(72, 72, 72));
+            shade.setColorAt(1, Qt::black);
+            p.setPen(Qt::NoPen);
+            p.setBrush(shade);
+            p.drawEllipse(centre, 5.1, 5.1);
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(8.1, 8.1), 1.15, 1.15);
+        },
+        4, 2);
+}
+
 }  // namespace
 
 QImage UncoveredTile(int minesAround, int scale) {
@@ -35,29 +79,21 @@ QImage UncoveredTile(int minesAround, int scale) {
         QColor(128, 0, 0), QColor(0, 128, 128), QColor(0, 0, 0),   QColor(104, 104, 104),
     };
     QImage tile = FlatTile(ground, scale);
-    if (minesAround >= 1 && minesAround <= 8)
-        DrawGlyph(tile, DigitGlyph(minesAround), 7, 5, inks[static_cast<std::size_t>(minesAround)]);
+    if (minesAround < 1 || minesAround > 8) return tile;
+    const QColor& ink = inks[static_cast<std::size_t>(minesAround)];
+    if (scale == 2)
+        DrawTwinDigit(tile, minesAround, 7, 5, ink);
+    else
+        DrawGlyph(tile, DigitGlyph(minesAround), 7, 5, ink);
     return tile;
 }
 
 QImage MineTile(int scale) {
     QImage tile = FlatTile(QColor(255, 0, 0), scale);
-    // Pixel art centred on pixel (10, 10) of the 19 x 19 inside: a round body of radius 5,
-    // four straight and four diagonal spikes, a white glint up left. Tested at every pixel's
-    // centre (whole numbers at scale 1), so the twin's body is rounder and its diagonals finer.
-    const double cx = 10, cy = 10;
-    for (int y = scale; y < tileSize * scale; ++y)
-        for (int x = scale; x < tileSize * scale; ++x) {
-            const double dx = (x + 0.5) / scale - 0.5 - cx, dy = (y + 0.5) / scale - 0.5 - cy;
-            const double d2 = dx * dx + dy * dy;
-            const bool body = d2 <= 26;
-            const bool straight =
-                (std::abs(dx) < 0.5 && std::abs(dy) <= 7) || (std::abs(dy) < 0.5 && std::abs(dx) <= 7);
-            const bool diagonal = std::abs(std::abs(dx) - std::abs(dy)) < 0.5 && std::abs(dx) <= 5;
-            if (body || straight || diagonal) tile.setPixelColor(x, y, Qt::black);
-        }
-    for (int y = 7; y <= 8; ++y)
-        for (int x = 7; x <= 8; ++x) SetPixel(tile, x, y, Qt::white);
+    if (scale == 2)
+        DrawOver(tile, SmoothMine());
+    else
+        DrawPixelMine(tile);
     return tile;
 }
 
