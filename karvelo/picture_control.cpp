@@ -33,8 +33,11 @@ void PictureControl::paintEvent(QPaintEvent* event) {
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
     if (onMouseDown) {
-        const QPoint p = event->position().toPoint();
-        onMouseDown(event->button(), event->modifiers(), p.x(), p.y());
+        // The logical pixel that holds the press. On a dense screen a press may lie between two
+        // logical pixels (59.5 at 200 %), and the toolkit rounds the widget's own position to the
+        // nearer one; the screen position keeps the fraction, so the press is taken from there.
+        const QPointF p = mapFromGlobal(event->globalPosition());
+        onMouseDown(event->button(), event->modifiers(), qFloor(p.x()), qFloor(p.y()));
     }
 }
 

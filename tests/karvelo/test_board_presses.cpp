@@ -119,6 +119,40 @@ private slots:
         QCOMPARE(form.matchState.moveCount, moves);
     }
 
+    // A press on the first or the last device pixel of a field, as a dense screen reports it
+    // (between two logical pixels), lies in that field.
+    void devicePixelsAtFieldEdges() {
+        ShippedFixture f;
+        TForm1& form = StartShown(f);
+        StartMatchInTheme(form, 0);
+        QWindow* window = form.windowHandle();
+        const QPoint origin = form.boardImage->mapTo(&form, QPoint(0, 0));
+        auto pressDevicePixel = [&](int x, int y) {
+            const QPointF local = QPointF(origin) + QPointF(x + 0.5, y + 0.5) / Ratio();
+            const QPointF global = window->mapToGlobal(local);
+            qt_handleMouseEvent(window, local, global, Qt::LeftButton, Qt::LeftButton,
+                                QEvent::MouseButtonPress, Qt::NoModifier, 1000);
+            qt_handleMouseEvent(window, local, global, Qt::NoButton, Qt::LeftButton,
+                                QEvent::MouseButtonRelease, Qt::NoModifier, 1010);
+        };
+        const int r = qRound(Ratio() * 2);  // device pixels per two logical pixels
+        const struct {
+            int x, y, column, row;
+        } presses[] = {
+            {60 * r / 2 - 1, 60 * r / 2 - 1, 1, 1},      // the last device pixel of field (1, 1)
+            {60 * r / 2, 60 * r / 2 - 1, 2, 1},          // the first of field (2, 1)
+            {440 * r / 2 - 1, 440 * r / 2 - 1, 20, 20},  // the last of field (20, 20)
+            {100 * r / 2 - 1, 100 * r / 2, 3, 4},        // the last column of (3, 4), its first row
+        };
+        int contestant = 1;
+        for (const auto& p : presses) {
+            pressDevicePixel(p.x, p.y);
+            QVERIFY2(StateAt(form, p.column, p.row) == contestant,
+                     qPrintable(QStringLiteral("field %1, %2").arg(p.column).arg(p.row)));
+            contestant = 3 - contestant;
+        }
+    }
+
     // Space places where the cursor is drawn and spoken.
     void spacePlacesUnderTheCursor_data() { everyTheme_data(); }
     void spacePlacesUnderTheCursor() {
