@@ -23,6 +23,9 @@ void CloseFd(int& fd) {
 }  // namespace
 
 EngineProcess::EngineProcess(const std::string& command) {
+    // An engine that quits must not take the program that runs it along: writing to it fails
+    // instead, and its missing answer is what counts.
+    signal(SIGPIPE, SIG_IGN);
     int in[2], out[2];
     if (pipe2(in, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
     if (pipe2(out, O_CLOEXEC) != 0) {

@@ -12,8 +12,6 @@
 #include "tools/match_runner/game_play.h"
 #include "tools/match_runner/match_tally.h"
 
-#include <signal.h>
-
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -127,7 +125,6 @@ int main(int argc, char** argv) {
         std::fputs(usage, stderr);
         return 2;
     }
-    signal(SIGPIPE, SIG_IGN);  // an engine that died is found by its missing answer
 
     const long long openings = (games + 1) / 2;
     Tally asBlack, asWhite, all;
