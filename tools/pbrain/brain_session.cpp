@@ -90,8 +90,8 @@ double SteadyClockMs() {
         .count();
 }
 
-BrainSession::BrainSession(BrainGame& game, std::string version, ClockMs clock)
-    : game_(game), version_(std::move(version)), clock_(std::move(clock)) {}
+BrainSession::BrainSession(BrainGame& game, std::string version, ClockMs clock, GuardedSearch guard)
+    : game_(game), version_(std::move(version)), clock_(std::move(clock)), guard_(std::move(guard)) {}
 
 std::vector<std::string> BrainSession::Handle(std::string_view line) {
     line = Trim(line);
@@ -215,8 +215,15 @@ FieldChoice BrainSession::TimedMove(double thinkingMs) {
     std::vector<BoardPoint> best;
     for (std::int64_t budget = planner.First(); budget > 0;) {
         const double before = clock_();
-        best = game_.SearchOwnMove(budget);
+        // The first search always finishes: the move needs one. A later one that would overrun
+        // the time is dropped, and the last finished one answers.
+        const std::optional<std::vector<BoardPoint>> found =
+            best.empty() || !guard_
+                ? game_.SearchOwnMove(budget)
+                : guard_([this, budget] { return game_.SearchOwnMove(budget); }, start + thinkingMs - before);
         const double after = clock_();
+        if (!found) break;
+        best = *found;
         lastNodeBudget_ = budget;
         if (best.empty()) break;  // a full board
         budget = planner.Next(budget, after - before, after - start);

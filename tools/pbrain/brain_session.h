@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,11 +26,18 @@ namespace karvelo::pbrain {
 using ClockMs = std::function<double()>;
 double SteadyClockMs();
 
+// Runs a search that may take at most the given milliseconds; nothing when it did not finish in
+// time (SearchWithin).
+using GuardedSearch = std::function<std::optional<std::vector<BoardPoint>>(
+    const std::function<std::vector<BoardPoint>()>&, double)>;
+
 class BrainSession {
 public:
     // The clock times CPU mistr's searches under a manager's time limits; the game's levels never
-    // see it.
-    BrainSession(BrainGame& game, std::string version, ClockMs clock = SteadyClockMs);
+    // see it. Every search after a move's first runs through `guard`; without one they run here,
+    // unguarded.
+    BrainSession(BrainGame& game, std::string version, ClockMs clock = SteadyClockMs,
+                 GuardedSearch guard = {});
 
     // One line from the manager; the lines to answer, each without its line end. Empty for INFO,
     // END, blank lines and the lines inside BOARD ... DONE. A command inside BOARD ... DONE ends
@@ -54,6 +62,7 @@ private:
     BrainGame& game_;
     std::string version_;
     ClockMs clock_;
+    GuardedSearch guard_;
     TimeLimits limits_;
     double nodesPerMs_ = 0;  // the search's speed on the last timed move
     std::int64_t lastNodeBudget_ = 0;

@@ -7,9 +7,12 @@
 #include "tools/pbrain/brain_game.h"
 #include "tools/pbrain/brain_session.h"
 #include "tools/pbrain/budget_planner.h"
+#include "tools/pbrain/search_guard.h"
 #include "tools/pbrain/time_limits.h"
 
 #include <QTest>
+
+#include <unistd.h>
 
 #include <climits>
 
@@ -24,8 +27,17 @@ struct Engine {
     BrainGame game{CpuMaster, random};
     double now = 0;
     double step;
-    BrainSession session{game, "1.0", [this] { return now += step; }};
-    explicit Engine(double stepMs) : step(stepMs) {}
+    int guarded = 0;  // searches offered to the guard, which lets none finish
+    BrainSession session;
+    explicit Engine(double stepMs, bool guard = false)
+        : step(stepMs),
+          session(
+              game, "1.0", [this] { return now += step; },
+              guard ? GuardedSearch([this](const std::function<std::vector<BoardPoint>()>&, double) {
+                  ++guarded;
+                  return std::optional<std::vector<BoardPoint>>();
+              })
+                    : GuardedSearch()) {}
 
     // The budget of the search behind one answer to TURN after the INFO lines.
     std::int64_t BudgetAfter(std::initializer_list<const char*> infos) {
@@ -143,6 +155,36 @@ private slots:
         QCOMPARE(Engine(150).BudgetAfter(
                      {"INFO timeout_turn 1000", "INFO timeout_match 0", "INFO time_left 1500"}),
                  long_);
+    }
+
+    // A search that the time cuts short is dropped: the move comes from the first, which always
+    // finishes.
+    void overrunSearchIsDropped() {
+        Engine e(150, true);
+        QCOMPARE(e.BudgetAfter({"INFO timeout_turn 1000"}), masterNodeBudget);
+        QCOMPARE(e.guarded, 1);
+    }
+
+    void searchInAChild() {
+        int touched = 0;
+        const auto found = SearchWithin(
+            [&touched] {
+                touched = 1;
+                return std::vector<BoardPoint>{{3, 4}, {20, 1}};
+            },
+            10'000);
+        QCOMPARE(found, std::optional(std::vector<BoardPoint>{{3, 4}, {20, 1}}));
+        QCOMPARE(touched, 0);  // the child's memory is its own
+        QCOMPARE(SearchWithin([] { return std::vector<BoardPoint>(); }, 10'000),
+                 std::optional(std::vector<BoardPoint>()));
+        // One that would never end is killed at the deadline.
+        const auto endless = SearchWithin(
+            [] {
+                for (;;) pause();
+                return std::vector<BoardPoint>();
+            },
+            50);
+        QVERIFY(!endless);
     }
 };
 
