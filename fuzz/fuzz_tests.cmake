@@ -14,7 +14,7 @@ ExternalProject_Add(fuzz_targets
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON)
 
-foreach(target roster_reader help_file bitmap_check)
+foreach(target roster_reader help_file bitmap_check brain_session)
   # New inputs go to the build tree; the committed seeds are only read.
   set(work ${fuzz_build}/runs/${target})
   file(MAKE_DIRECTORY ${work}/corpus ${work}/artifacts)

@@ -41,4 +41,22 @@ FieldChoice BrainGame::PlayOwnMove() {
     return {true, choice.x - 1, choice.y - 1};
 }
 
+std::vector<BoardPoint> BrainGame::SearchOwnMove(std::int64_t nodeBudget) const {
+    return SearchMasterMove(match_.board, ownContestant, nodeBudget);
+}
+
+FieldChoice BrainGame::PlayOneOf(const std::vector<BoardPoint>& best) {
+    if (best.empty()) return {};
+    const BoardPoint p = best[std::size_t(random_.Next()) % best.size()];
+    match_.board[p.x][p.y].state = ownContestant;
+    return {true, p.x - 1, p.y - 1};
+}
+
+int BrainGame::EmptyFields() const {
+    int empty = 0;
+    for (int x = 0; x < boardSize; ++x)
+        for (int y = 0; y < boardSize; ++y) empty += IsEmpty(x, y);
+    return empty;
+}
+
 }  // namespace karvelo::pbrain

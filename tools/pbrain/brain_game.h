@@ -4,8 +4,12 @@
 // chooses on it. Protocol coordinates are 0-based (0..19); the board keeps its border ring.
 
 #include "karvelo/computer/computer_move.h"
+#include "karvelo/computer/master_search.h"
 #include "karvelo/match/match_state.h"
 #include "karvelo/match/random_source.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace karvelo::pbrain {
 
@@ -29,6 +33,15 @@ public:
     // The level's field for the engine's own next stone, placed on the board. Draws once from the
     // generator, as the game's computer does (ChooseComputerMove). Not found only on a full board.
     FieldChoice PlayOwnMove();
+
+    // Under a time limit CPU mistr's move is made in two steps: the fields its search finds equally
+    // good at `nodeBudget` (board coordinates 1..20, the board unchanged), searched as often as the
+    // time allows, and then one of the last search's fields, drawn once and placed, as
+    // ChooseComputerMove draws. Level 4 only.
+    std::vector<BoardPoint> SearchOwnMove(std::int64_t nodeBudget) const;
+    FieldChoice PlayOneOf(const std::vector<BoardPoint>& best);
+
+    int EmptyFields() const;
 
     int level() const { return level_; }
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/pbrain/brain_session.h"
 
+#include "tools/pbrain/budget_planner.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <optional>
 
 namespace karvelo::pbrain {
@@ -17,20 +20,32 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
+// Upper case; control characters (a CR inside the line) become '?', as the word may be echoed in
+// an answer, which must stay one line.
 std::string Upper(std::string_view s) {
     std::string out(s);
     std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return char(std::toupper(c)); });
+                   [](unsigned char c) { return c < 0x20 || c == 0x7F ? '?' : char(std::toupper(c)); });
     return out;
 }
 
-std::optional<int> Number(std::string_view s) {
+template <typename T> std::optional<T> ParseNumber(std::string_view s) {
     s = Trim(s);
     if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    int value = 0;
+    T value = 0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || error != std::errc() || end != s.data() + s.size()) return std::nullopt;
     return value;
+}
+
+std::optional<int> Number(std::string_view s) { return ParseNumber<int>(s); }
+
+// A line of BOARD ... DONE, if only a wrong one: it begins with a number or its first word holds
+// a comma ("x,y,z"). A command's first word is a word.
+bool IsStoneLine(std::string_view line) {
+    const char first = line.empty() ? ' ' : line.front();
+    return std::isdigit(static_cast<unsigned char>(first)) || first == '+' || first == '-' ||
+           line.substr(0, line.find_first_of(" \t")).find(',') != std::string_view::npos;
 }
 
 // "a,b,c" split at the commas, each part trimmed.
@@ -70,8 +85,13 @@ std::string FieldProblem(const BrainGame& game, std::optional<Point> p, bool mus
 
 }  // namespace
 
-BrainSession::BrainSession(BrainGame& game, std::string version)
-    : game_(game), version_(std::move(version)) {}
+double SteadyClockMs() {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+BrainSession::BrainSession(BrainGame& game, std::string version, ClockMs clock, GuardedSearch guard)
+    : game_(game), version_(std::move(version)), clock_(std::move(clock)), guard_(std::move(guard)) {}
 
 std::vector<std::string> BrainSession::Handle(std::string_view line) {
     line = Trim(line);
@@ -80,7 +100,14 @@ std::vector<std::string> BrainSession::Handle(std::string_view line) {
     const std::string word = Upper(line.substr(0, space));
     const std::string_view argument =
         space == std::string_view::npos ? std::string_view() : Trim(line.substr(space));
-    if (inBoard_ && word != "DONE" && word != "END") return BoardLine(line);
+    if (inBoard_ && word != "DONE" && word != "END") {
+        if (IsStoneLine(line)) return BoardLine(line);
+        // A manager that lost the DONE would otherwise find the engine deaf to every command.
+        inBoard_ = false;
+        std::vector<std::string> answers = Answer("ERROR BOARD ended without DONE");
+        for (std::string& a : Command(word, argument)) answers.push_back(std::move(a));
+        return answers;
+    }
     return Command(word, argument);
 }
 
@@ -153,19 +180,56 @@ std::vector<std::string> BrainSession::Info(std::string_view argument) {
     const std::string key = Upper(argument.substr(0, space));
     const std::string_view value =
         space == std::string_view::npos ? std::string_view() : Trim(argument.substr(space));
-    // Time and memory limits need no answer: a move is bounded by its amount of work, not by time.
-    // Unknown keys are ignored, as the protocol asks.
+    if (key.empty()) return Answer("ERROR INFO needs a key and a value");
+    if (value.empty()) return Answer("ERROR INFO " + key + " needs a value");
     if (key == "RULE") {
         const std::optional<int> rule = Number(value);
         if (rule != 0) return Answer("ERROR only the freestyle rule 0 (five or more wins) is supported");
+        return {};
     }
+    std::optional<std::int64_t>* limit = key == "TIMEOUT_TURN"    ? &limits_.turnMs
+                                         : key == "TIMEOUT_MATCH" ? &limits_.matchMs
+                                         : key == "TIME_LEFT"     ? &limits_.timeLeftMs
+                                         : key == "MAX_MEMORY"    ? &limits_.maxMemory
+                                                                  : nullptr;
+    // Other keys are ignored, as the protocol asks.
+    if (!limit) return {};
+    const std::optional<std::int64_t> number = ParseNumber<std::int64_t>(value);
+    if (!number || *number < 0) return Answer("ERROR INFO " + key + " needs a number of 0 or more");
+    *limit = number;
     return {};
 }
 
 std::vector<std::string> BrainSession::OwnMove() {
-    const FieldChoice move = game_.PlayOwnMove();
+    const std::optional<double> thinkingMs =
+        game_.level() == maxLevel ? ThinkingTimeMs(limits_, game_.EmptyFields()) : std::nullopt;
+    if (game_.level() == maxLevel && !thinkingMs) lastNodeBudget_ = masterNodeBudget;
+    const FieldChoice move = thinkingMs ? TimedMove(*thinkingMs) : game_.PlayOwnMove();
     if (!move.found) return Answer("ERROR the board is full");
     return Answer(Text({move.x, move.y}));
+}
+
+FieldChoice BrainSession::TimedMove(double thinkingMs) {
+    const double start = clock_();
+    BudgetPlanner planner(thinkingMs, nodesPerMs_);
+    std::vector<BoardPoint> best;
+    for (std::int64_t budget = planner.First(); budget > 0;) {
+        const double before = clock_();
+        // The first search always finishes: the move needs one. A later one that would overrun
+        // the time is dropped, and the last finished one answers.
+        const std::optional<std::vector<BoardPoint>> found =
+            best.empty() || !guard_
+                ? game_.SearchOwnMove(budget)
+                : guard_([this, budget] { return game_.SearchOwnMove(budget); }, start + thinkingMs - before);
+        const double after = clock_();
+        if (!found) break;
+        best = *found;
+        lastNodeBudget_ = budget;
+        if (best.empty()) break;  // a full board
+        budget = planner.Next(budget, after - before, after - start);
+    }
+    nodesPerMs_ = planner.NodesPerMs();
+    return game_.PlayOneOf(best);
 }
 
 std::string BrainSession::About() const {

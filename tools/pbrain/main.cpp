@@ -10,6 +10,7 @@
 
 #include "tools/pbrain/brain_game.h"
 #include "tools/pbrain/brain_session.h"
+#include "tools/pbrain/search_guard.h"
 
 #include <charconv>
 #include <chrono>
@@ -58,7 +59,8 @@ int main(int argc, char** argv) {
 
     karvelo::SeededRandom random(seed);
     karvelo::pbrain::BrainGame game(level, random);
-    karvelo::pbrain::BrainSession session(game, PBRAIN_VERSION);
+    karvelo::pbrain::BrainSession session(game, PBRAIN_VERSION, karvelo::pbrain::SteadyClockMs,
+                                          karvelo::pbrain::SearchWithin);
     std::ios::sync_with_stdio(false);
     std::string line;
     while (!session.Ended() && std::getline(std::cin, line))

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <optional>
 #include <set>
 
 using namespace karvelo;
@@ -20,13 +21,15 @@ struct Point {
     friend auto operator<=>(const Point&, const Point&) = default;
 };
 
-// One engine of a level with a fixed seed, and the lines it answered.
+// One engine of a level with a fixed seed, and the lines it answered. Its clock jumps a long way
+// at every reading, so that under a time limit CPU mistr makes one search and no test waits on it.
 struct Engine {
     SeededRandom random;
     BrainGame game;
+    double now = 0;
     BrainSession session;
     explicit Engine(int level, std::uint32_t seed = 1)
-        : random(seed), game(level, random), session(game, "1.0") {}
+        : random(seed), game(level, random), session(game, "1.0", [this] { return now += 1e6; }) {}
 
     QStringList Send(const char* line) {
         QStringList answers;
@@ -137,6 +140,80 @@ private slots:
             QVERIFY2(IsError(e.Ask(wrong)), wrong);
         const Point move = Move(e.Ask("DONE"));
         QVERIFY(std::abs(move.x - 5) <= 1 && std::abs(move.y - 5) <= 1);  // next to the one stone
+
+        // INFO without its value, or with a value that is no number, is refused and changes nothing.
+        QVERIFY(e.Send("INFO timeout_turn 700").isEmpty());
+        for (const char* wrong :
+             {"INFO", "INFO   ", "INFO timeout_turn", "INFO timeout_turn \r", "INFO folder", "INFO rule",
+              "INFO time_left x", "INFO max_memory -1", "INFO timeout_match 5s"})
+            QVERIFY2(IsError(e.Ask(wrong)), wrong);
+        QCOMPARE(e.session.limits().turnMs, std::optional<std::int64_t>(700));
+        QVERIFY(!e.session.limits().timeLeftMs && !e.session.limits().maxMemory &&
+                !e.session.limits().matchMs);
+        Move(e.Ask("TURN 0,19"));  // and the session goes on
+    }
+
+    // A BOARD whose DONE never comes: the next command ends it with one ERROR line and is then
+    // answered as always, with the stones sent so far on the board.
+    void boardWithoutDone_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("answer");  // a regular expression
+        QTest::newRow("TURN") << "TURN 5,6"
+                              << "^\\d+,\\d+$";
+        QTest::newRow("BEGIN") << "BEGIN"
+                               << "^\\d+,\\d+$";
+        QTest::newRow("START") << "start 20"
+                               << "^OK$";
+        QTest::newRow("ABOUT") << "ABOUT"
+                               << "^name=";
+        QTest::newRow("TAKEBACK") << "TAKEBACK 5,5"
+                                  << "^OK$";
+        QTest::newRow("unknown") << "YXSHOWFORBID"
+                                 << "^UNKNOWN ";
+    }
+    void boardWithoutDone() {
+        QFETCH(QString, command);
+        QFETCH(QString, answer);
+        Engine e(CpuAdvanced);
+        QVERIFY(e.Send("BOARD").isEmpty());
+        QVERIFY(e.Send("5,5,2").isEmpty());
+        QVERIFY(e.Send("6,6,1").isEmpty());
+        const QStringList answers = e.Send(qPrintable(command));
+        QCOMPARE(answers.size(), 2);
+        QCOMPARE(answers[0], QStringLiteral("ERROR BOARD ended without DONE"));
+        QVERIFY2(answers[1].contains(QRegularExpression(answer)), qPrintable(answers[1]));
+        // Out of the block: DONE is an error again, and the block's stones stayed (or were cleared
+        // by START, or one taken back).
+        QVERIFY(IsError(e.Ask("DONE")));
+        const bool cleared = command.startsWith("start");
+        QCOMPARE(IsError(e.Ask("TAKEBACK 6,6")), cleared);
+        QCOMPARE(IsError(e.Ask("TURN 5,5")), !cleared && !command.startsWith("TAKEBACK"));
+    }
+
+    // Other ways out of a block: INFO (no answer of its own), a second BOARD, END.
+    void boardEndedByInfoBoardOrEnd() {
+        Engine e(CpuAdvanced);
+        e.Send("BOARD");
+        e.Send("9,9,1");
+        QCOMPARE(e.Send("INFO timeout_turn 900"), QStringList{"ERROR BOARD ended without DONE"});
+        QCOMPARE(e.session.limits().turnMs, std::optional<std::int64_t>(900));
+        QVERIFY(e.Send("BOARD").isEmpty());
+        QCOMPARE(e.Send("BOARD"), QStringList{"ERROR BOARD ended without DONE"});  // a fresh block
+        QVERIFY(e.Send("3,3,2").isEmpty());
+        QVERIFY(Move(e.Ask("DONE")) != (Point{3, 3}));
+        Move(e.Ask("TURN 9,9"));  // the first block's stone went with it
+        e.Send("BOARD");
+        QVERIFY(e.Send("END").isEmpty());
+        QVERIFY(e.session.Ended());
+    }
+
+    // A control character inside a command word is not echoed into the answer, which would then
+    // read as two lines to a manager that splits at CR.
+    void answersStayOneLine() {
+        Engine e(CpuNovice);
+        const QString answer = e.Ask("FOO\rBAR 1");
+        QVERIFY(answer.startsWith("UNKNOWN "));
+        QVERIFY(!answer.contains('\r') && !answer.contains('\n'));
     }
 
     // Upper or lower case, spaces around the numbers, LF or CR LF: all the same command.
