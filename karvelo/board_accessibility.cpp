@@ -283,12 +283,10 @@ QString BoardAccessibility::CellDescription(int column, int row) const {
     return spokenAt_ == CellPosition{column, row} ? spoken_ : QString();
 }
 
-BoardAccessibility::Shown BoardAccessibility::ShownAt(int column, int row) const {
+std::int32_t BoardAccessibility::ShownValue(int column, int row) const {
+    // A value is part of a cell's name only on an empty field while values are on.
     const Field& field = match_.board[column][row];
-    const bool contestant = field.state == 1 || field.state == 2;
-    // A value counts only where it is shown: on an empty field while values are on.
-    const std::int32_t value = !contestant && match_.showFieldValues == 1 ? field.value : 0;
-    return {field.state, contestant && field.picture == HighlightPicture(field.state), value};
+    return field.state == fsEmpty && match_.showFieldValues == 1 ? field.value : 0;
 }
 
 QString BoardAccessibility::MoveText(int column, int row, std::int32_t contestant) const {
@@ -300,10 +298,12 @@ void BoardAccessibility::MatchStarted() {
     showsMatch_ = true;
     lastContestant_ = 0;
     unspoken_.clear();
+    pendingMove_.clear();
     spoken_.clear();
     spokenAt_ = {0, 0};
     for (int column = 1; column <= boardSize; ++column)
-        for (int row = 1; row <= boardSize; ++row) shown_[column - 1][row - 1] = ShownAt(column, row);
+        for (int row = 1; row <= boardSize; ++row)
+            shownValues_[column - 1][row - 1] = ShownValue(column, row);
     if (first && QAccessible::isActive()) {
         // The title picture becomes the board: a new name and 400 cells.
         Notify(&board_, QAccessible::NameChanged);
@@ -311,49 +311,82 @@ void BoardAccessibility::MatchStarted() {
     }
 }
 
-void BoardAccessibility::Repainted() {
+void BoardAccessibility::NewMatchShown() {
+    lastContestant_ = 0;
+    BoardRepainted();
+}
+
+void BoardAccessibility::StonePlaced(int column, int row, std::int32_t contestant) {
     if (!showsMatch_) return;
-    changed_.clear();
-    bool empty = true;
-    bool five = false;
-    for (int column = 1; column <= boardSize; ++column) {
+    CommitMove();
+    lastColumn_ = column;
+    lastRow_ = row;
+    lastContestant_ = contestant;
+    pendingMove_ = MoveText(column, row, contestant);
+    changed_ = {{column, row}};
+    ReportChanged({{column, row}});
+    if (!speakQueued_) {
+        speakQueued_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { SpeakMoves(); }, Qt::QueuedConnection);
+    }
+}
+
+void BoardAccessibility::FiveMarked(const std::vector<CellPosition>& fields) {
+    if (!showsMatch_) return;
+    if (!pendingMove_.isEmpty())
+        pendingMove_ += QStringLiteral(", pětice");  // the box that follows says who won
+    for (const CellPosition& cell : fields)
+        if (std::find(changed_.begin(), changed_.end(), cell) == changed_.end()) changed_.push_back(cell);
+    ReportChanged(fields);
+}
+
+void BoardAccessibility::ValuesChanged() {
+    if (!showsMatch_) return;
+    ReportChanged(SyncValues());
+}
+
+void BoardAccessibility::BoardRepainted() {
+    if (!showsMatch_) return;
+    changed_ = SyncValues();
+    ReportChanged(changed_);
+}
+
+std::vector<BoardAccessibility::CellPosition> BoardAccessibility::SyncValues() {
+    std::vector<CellPosition> changed;
+    for (int column = 1; column <= boardSize; ++column)
         for (int row = 1; row <= boardSize; ++row) {
-            const Shown now = ShownAt(column, row);
-            Shown& before = shown_[column - 1][row - 1];
-            empty = empty && now.state == fsEmpty;
+            std::int32_t& before = shownValues_[column - 1][row - 1];
+            const std::int32_t now = ShownValue(column, row);
             if (now == before) continue;
-            if (before.state == fsEmpty && now.state != fsEmpty) {
-                lastColumn_ = column;
-                lastRow_ = row;
-                lastContestant_ = now.state;
-            }
-            five = five || (now.highlighted && !before.highlighted);
             before = now;
-            changed_.push_back({column, row});
+            const CellPosition cell{column, row};
+            changed.push_back(cell);
+            if (std::find(changed_.begin(), changed_.end(), cell) == changed_.end()) changed_.push_back(cell);
         }
-    }
-    if (empty) lastContestant_ = 0;  // the board was cleared for the next match
-    if (lastContestant_ != 0 &&
-        std::find(changed_.begin(), changed_.end(), CellPosition{lastColumn_, lastRow_}) != changed_.end()) {
-        QString move = MoveText(lastColumn_, lastRow_, lastContestant_);
-        if (five) move += QStringLiteral(", pětice");  // who won, the box that follows says first
-        unspoken_ += move + QStringLiteral(". ");
-        if (!speakQueued_) {
-            speakQueued_ = true;
-            QMetaObject::invokeMethod(
-                this, [this] { SpeakMoves(); }, Qt::QueuedConnection);
-        }
-    }
-    if (changed_.empty() || !QAccessible::isActive()) return;
-    for (const CellPosition& cell : changed_)
+    return changed;
+}
+
+void BoardAccessibility::ReportChanged(const std::vector<CellPosition>& cells) {
+    if (cells.empty() || !QAccessible::isActive()) return;
+    for (const CellPosition& cell : cells)
         Notify(&board_, QAccessible::NameChanged, CellIndex(cell.column, cell.row));
     Notify(&board_, QAccessible::DescriptionChanged);
 }
 
-QString BoardAccessibility::TakeMovesToSpeak() { return std::exchange(unspoken_, QString()).trimmed(); }
+void BoardAccessibility::CommitMove() {
+    if (pendingMove_.isEmpty()) return;
+    unspoken_ += std::exchange(pendingMove_, QString()) + QStringLiteral(". ");
+}
+
+QString BoardAccessibility::TakeMovesToSpeak() {
+    CommitMove();
+    return std::exchange(unspoken_, QString()).trimmed();
+}
 
 void BoardAccessibility::SpeakMoves() {
     speakQueued_ = false;
+    CommitMove();
     if (unspoken_.isEmpty()) return;
     const QString moves = unspoken_.trimmed();
     unspoken_.clear();

@@ -2,9 +2,10 @@
 #pragma once
 // The board as assistive technology sees it: 20 x 20 cells, each named by its column, its row and
 // what lies there, reachable through the table interface. The cell under the keyboard cursor has
-// the focus. After every move the board reports the cells whose content changed, and the moves are
-// spoken: the cursor's cell is presented anew with them as its description ("Mistr: sloupec 10,
-// řádek 9."), since a screen reader reliably speaks only a focus that reaches a new object.
+// the focus. The window hands it what the match engine reports (a stone placed, a five marked, new
+// values); it reports the cells whose content changed, and the moves are spoken: the cursor's
+// cell is presented anew with them as its description ("Mistr: sloupec 10, řádek 9."), since a
+// screen reader reliably speaks only a focus that reaches a new object.
 
 #include "karvelo/match/match_state.h"
 #include "karvelo/roster/player_record.h"
@@ -42,37 +43,43 @@ public:
     // The focused cell's description: the moves spoken with it, empty after the cursor moved on.
     QString CellDescription(int column, int row) const;
 
-    // Hooks of the window: a match starts; the match screen has been repainted.
+    struct CellPosition {
+        int column;
+        int row;
+        bool operator==(const CellPosition&) const = default;
+    };
+
+    // What the window passes on: a match starts (its frame is painted); the next match's empty
+    // board is shown; a move; a five; new field values; the whole match screen repainted.
     void MatchStarted();
-    void Repainted();
+    void NewMatchShown();
+    void StonePlaced(int column, int row, std::int32_t contestant);
+    void FiveMarked(const std::vector<CellPosition>& fields);
+    void ValuesChanged();
+    void BoardRepainted();
     // Speaks the moves made since the last time, if the board has the keyboard. Runs by itself once
     // control returns to the event loop and when a key's press has been answered.
     void SpeakMoves();
     // The moves not spoken yet, "Alfa: sloupec 10, řádek 10. Mistr: sloupec 11, řádek 9.", handed
     // over to be spoken otherwise (with a box that opens); they are not spoken here any more.
     QString TakeMovesToSpeak();
-    const QString& MovesToSpeak() const { return unspoken_; }
+    QString MovesToSpeak() const {
+        return pendingMove_.isEmpty() ? unspoken_ : unspoken_ + pendingMove_ + QStringLiteral(". ");
+    }
 
-    // The cells whose content the last repaint changed, in column order; each was reported to
+    // The cells whose content the last move (or a whole repaint) changed; each was reported to
     // assistive technology as a cell whose name changed.
-    struct CellPosition {
-        int column;
-        int row;
-        bool operator==(const CellPosition&) const = default;
-    };
     const std::vector<CellPosition>& ChangedCells() const { return changed_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Shown {
-        std::int32_t state = 0;
-        bool highlighted = false;
-        std::int32_t value = 0;
-        bool operator==(const Shown&) const = default;
-    };
-    Shown ShownAt(int column, int row) const;
+    std::int32_t ShownValue(int column, int row) const;
+    // The cells whose shown value differs from what was last reported, the record brought up to date.
+    std::vector<CellPosition> SyncValues();
+    void ReportChanged(const std::vector<CellPosition>& cells);
+    void CommitMove();  // the move just made joins the moves to speak
     QString ContestantName(std::int32_t contestant) const;
     QString MoveText(int column, int row, std::int32_t contestant) const;
     void CursorChanged();
@@ -83,12 +90,14 @@ private:
     const Roster& roster_;
     BoardKeyboard& keys_;
     bool showsMatch_ = false;
-    std::array<std::array<Shown, boardSize>, boardSize> shown_{};  // [column - 1][row - 1]
-    int lastColumn_ = 0;                                           // the field of the last move; 0 before it
+    // Values are part of the cells' names; the ones last reported, [column - 1][row - 1].
+    std::array<std::array<std::int32_t, boardSize>, boardSize> shownValues_{};
+    int lastColumn_ = 0;  // the field of the last move; 0 before it
     int lastRow_ = 0;
     std::int32_t lastContestant_ = 0;
     std::vector<CellPosition> changed_;
-    QString unspoken_;  // moves made since they were last spoken
+    QString pendingMove_;  // the move being made, until a five may be added to it
+    QString unspoken_;     // moves made since they were last spoken
     bool speakQueued_ = false;
     QString spoken_;  // what the cell at spokenAt_ was last presented with
     CellPosition spokenAt_{0, 0};

@@ -9,7 +9,7 @@
 namespace karvelo {
 
 BoardKeyboard::BoardKeyboard(PictureControl& board, const MatchState& match,
-                             std::function<void(int x, int y)> press)
+                             std::function<void(int column, int row)> press)
     : QObject(&board), board_(board), match_(match), press_(std::move(press)) {
     board_.installEventFilter(this);
 }
@@ -25,8 +25,7 @@ void BoardKeyboard::PressField(int column, int row) {
     cursor_.MoveTo(column, row);
     cursor_.Show();
     Redraw(before);
-    const QRect field = FieldRect(cursor_.Column(), cursor_.Row());
-    press_(field.left() + field.width() / 2, field.top() + field.height() / 2);
+    press_(cursor_.Column(), cursor_.Row());
 }
 
 void BoardKeyboard::MatchStarted() {

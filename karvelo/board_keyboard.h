@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The match screen from the keyboard: the arrow keys move a cursor over the fields, Space or Enter
-// presses the field under it exactly as a mouse press in its middle would. A mouse press hides the
-// cursor again. The cursor is drawn over the board picture, never into the picture's surface.
+// plays the field under it. A mouse press hides the cursor again. The cursor is drawn over the
+// board picture, never into the picture's surface.
 
 #include "karvelo/board_cursor.h"
 #include "karvelo/match/match_state.h"
@@ -20,8 +20,9 @@ class PictureControl;
 
 class BoardKeyboard final : public QObject {
 public:
-    // press receives the pixel of the board picture that a mouse press would have had.
-    BoardKeyboard(PictureControl& board, const MatchState& match, std::function<void(int x, int y)> press);
+    // press receives the field to play.
+    BoardKeyboard(PictureControl& board, const MatchState& match,
+                  std::function<void(int column, int row)> press);
 
     const BoardCursor& Cursor() const { return cursor_; }
     // Field (column, row), 1..20 each, in board pixels.
@@ -52,7 +53,7 @@ private:
 
     PictureControl& board_;
     const MatchState& match_;
-    std::function<void(int x, int y)> press_;
+    std::function<void(int column, int row)> press_;
     BoardCursor cursor_;
 };
 

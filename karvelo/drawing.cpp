@@ -80,6 +80,19 @@ void PaintFields(QImage& board, const Board& fields, const ThemeImages& images, 
                 fill(images.Value(mark, ratio), i, j);
 }
 
+void PaintField(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
+                int cellWidth, int cellHeight, int column, int row) {
+    QPainter painter(&board);
+    const qreal ratio = board.devicePixelRatio();
+    const int left = (column + 1) * cellWidth, top = (row + 1) * cellHeight;
+    const std::int32_t picture = fields[column][row].picture;
+    if (picture >= 0 && picture < static_cast<int>(images.fieldBitmaps.size()))
+        FillBoardRect(painter, images.Field(picture, ratio), left, top, left + cellWidth, top + cellHeight);
+    if (!showFieldValues) return;
+    if (const int mark = ValueMarkIndex(fields[column][row].value); mark >= 0)
+        FillBoardRect(painter, images.Value(mark, ratio), left, top, left + cellWidth, top + cellHeight);
+}
+
 void PaintTurnIcon(QImage& turn, const ThemeImages& images, int playerOnMove) {
     const int entry = 6 + playerOnMove;
     if (entry < 7 || entry > 8) return;

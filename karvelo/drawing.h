@@ -25,6 +25,10 @@ void PaintTitlePicture(QImage& board, const ThemeImages& images);
 // The value mark for a field value: an index into valueBitmaps, or -1 for none.
 int ValueMarkIndex(std::int32_t value);
 
+// One playable field from its picture, then (when shown) its value mark over it.
+void PaintField(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
+                int cellWidth, int cellHeight, int column, int row);
+
 // Every playable field from its picture, then (when shown) the value marks over them.
 void PaintFields(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
                  int cellWidth, int cellHeight);

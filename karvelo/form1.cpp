@@ -31,7 +31,7 @@ QString NameText(const char* cp1250) { return QString::fromStdString(Cp1250ToUtf
 
 TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     : boxes_(boxes), random_(random), rosterFile_("data.dat"),
-      engine_(matchState, roster, rosterFile_, random_, *this) {
+      engine_(matchState, roster, rosterFile_, random_, computer_, *this) {
     BuildWindow();          // 1
     LoadRosterAtStartup();  // 2; the generator (3) is seeded by whoever hands it in
     ApplyTheme(0);          // 4-7: the images exist empty, the settings hold their start values
@@ -40,8 +40,8 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     // about the pictures; a key press plays as a mouse press would.
     InstallBoardAccessibility();
     boardImage = new PictureControl(480, 480, devicePixelRatioF());  // 9
-    boardKeys_ = new BoardKeyboard(*boardImage, matchState, Guarded([this](int x, int y) {
-        BoardMouseDown(Qt::LeftButton, Qt::NoModifier, x, y);
+    boardKeys_ = new BoardKeyboard(*boardImage, matchState, Guarded([this](int column, int row) {
+        if (!BoxOpen()) engine_.HumanMove(column, row);
     }));
     boardReader_ = new BoardAccessibility(*boardImage, matchState, roster, *boardKeys_);
     lastMove_ = std::make_unique<LastMoveMark>(*boardImage, matchState);
@@ -272,8 +272,6 @@ void TForm1::PaintBoardFrame() {
     lastMove_->MatchStarted();
 }
 
-void TForm1::StonePlaced(int column, int row) { lastMove_->StonePlaced(column, row); }
-
 void TForm1::RepaintMatchScreen() {
     const MatchState& m = matchState;
     PaintFields(boardImage->surface(), m.board, images, m.showFieldValues == 1, m.cellWidth, m.cellHeight);
@@ -295,8 +293,62 @@ void TForm1::RepaintMatchScreen() {
     boardImage->Refresh();
     turnImage->Refresh();
     boardKeys_->BoardShown();
-    boardReader_->Repainted();
+    boardReader_->BoardRepainted();
 }
+
+void TForm1::RepaintField(int column, int row) {
+    const MatchState& m = matchState;
+    PaintField(boardImage->surface(), m.board, images, m.showFieldValues == 1, m.cellWidth, m.cellHeight,
+               column, row);
+    boardImage->update(column * m.cellWidth + m.cellWidth, row * m.cellHeight + m.cellHeight, m.cellWidth,
+                       m.cellHeight);
+}
+
+void TForm1::PlaceTurnMarks() {
+    PaintTurnIcon(turnImage->surface(), images, matchState.playerOnMove);
+    turnImage->Refresh();
+    PlaceLabel(11, 197, 7 + 13 * (matchState.playerOnMove - 1), QStringLiteral("<"));
+}
+
+void TForm1::MatchStarting() {
+    HideAllControls();
+    PaintBoardFrame();
+}
+
+void TForm1::MatchStarted() {
+    RepaintMatchScreen();
+    boardReader_->NewMatchShown();
+}
+
+void TForm1::StonePlaced(int column, int row, int contestant) {
+    RepaintField(column, row);
+    lastMove_->StonePlaced(column, row);
+    boardReader_->StonePlaced(column, row, contestant);
+}
+
+void TForm1::FieldValuesChanged() {
+    // Every value may have changed; without the marks the picture shows none of them.
+    if (matchState.showFieldValues == 1) {
+        const MatchState& m = matchState;
+        PaintFields(boardImage->surface(), m.board, images, true, m.cellWidth, m.cellHeight);
+        boardImage->Refresh();
+    }
+    boardReader_->ValuesChanged();
+}
+
+void TForm1::FiveMarked(const std::vector<FieldPosition>& fields) {
+    std::vector<BoardAccessibility::CellPosition> cells;
+    for (const FieldPosition& f : fields) {
+        RepaintField(f.column, f.row);
+        cells.push_back({f.column, f.row});
+    }
+    lastMove_->Refresh();
+    boardReader_->FiveMarked(cells);
+}
+
+void TForm1::TurnPassed() { PlaceTurnMarks(); }
+
+void TForm1::MatchEnded(int) { lastMove_->Refresh(); }
 
 void TForm1::LetPendingEventsRun() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
@@ -340,10 +392,14 @@ void TForm1::BoardMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y
         Hrat1Click();
         return;
     }
-    // The empty field's size in logical pixels, as the press is: on a dense screen the picture
-    // drawn is its twin, with twice the pixels for the same field.
+    // Strictly inside the frame; the field by the empty field's size in logical pixels, as the
+    // press is (on a dense screen the picture drawn is its twin, twice the pixels for one field).
+    if (!(x > 40 && x < 440 && y > 40 && y < 440)) return;
     const QSize field = picture_file::LogicalSize(images.fieldBitmaps[0]);
-    engine_.HumanMove(x, y, field.width(), field.height());
+    if (field.isEmpty()) return;
+    // Pictures of another size than 20 x 20 can give a field outside the board; the match
+    // ignores it.
+    engine_.HumanMove((x - 20) / field.width(), (y - 20) / field.height());
 }
 
 }  // namespace karvelo

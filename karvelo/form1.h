@@ -3,6 +3,7 @@
 // The main window: menu, run-time controls shared by the pages, the board picture. It owns the
 // program's state and carries out what the match engine asks of the screen.
 
+#include "karvelo/computer/computer_levels.h"
 #include "karvelo/last_move_mark.h"
 #include "karvelo/match/match_engine.h"
 #include "karvelo/match/match_host.h"
@@ -65,12 +66,22 @@ public:
     void B6Click();
     void B7Click();
 
-    // MatchHost
-    void HideAllControls() override;
-    void PaintBoardFrame() override;
+    // Drawing of the match screen and the pages.
+    void HideAllControls();
+    void PaintBoardFrame();
+    void RepaintMatchScreen();
+
+    // MatchHost: what happened in the match, turned into painting and speech.
+    void MatchStarting() override;
+    void MatchStarted() override;
+    void StonePlaced(int column, int row, int contestant) override;
+    void FieldValuesChanged() override;
+    void FiveMarked(const std::vector<FieldPosition>& fields) override;
+    void TurnPassed() override;
+    void MatchEnded(int winner) override;
+    void ScoresChanged() override {}  // shown with the next match, as the names are
+    // MatchHost: what the match needs of the window.
     void LoadThemeImages() override;
-    void RepaintMatchScreen() override;
-    void StonePlaced(int column, int row) override;
     void LetPendingEventsRun() override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
     void Warn(const std::string& text) override;
@@ -129,6 +140,9 @@ private:
     // Places a control on the client area and shows it; width or height -1 keeps its own size.
     void Place(QWidget* control, int left, int top, int width = -1, int height = -1);
     void PlaceLabel(int slot, int left, int top, const QString& caption);
+    // One field of the board picture redrawn from the match state, and shown.
+    void RepaintField(int column, int row);
+    void PlaceTurnMarks();  // the on-move icon and the "<" beside the name on move
     void ShowContestantDetails(int contestantIndex, QLabel* scoreLabel, QLabel* typeLabel);
     void DescribeContestantChoices();
     // The player editor page.
@@ -143,6 +157,7 @@ private:
     MessageBoxes& boxes_;
     RandomSource& random_;
     RosterFile rosterFile_;
+    ComputerLevels computer_;
     MatchEngine engine_;
     int boxesOpen_ = 0;
     int pageCount_ = 0;  // pages shown so far, to tell whether the page is still the one shown

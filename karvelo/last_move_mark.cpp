@@ -61,9 +61,12 @@ void LastMoveMark::Paint(QPainter& painter) const {
     painter.restore();
 }
 
+void LastMoveMark::Refresh() { Redraw(shown_); }
+
 void LastMoveMark::Redraw(const QRect& before) {
     if (before.isValid()) board_.update(before);
-    if (const QRect now = MarkedField(); now.isValid()) board_.update(now);
+    shown_ = MarkedField();
+    if (shown_.isValid()) board_.update(shown_);
 }
 
 }  // namespace karvelo

@@ -23,6 +23,8 @@ public:
 
     void MatchStarted();
     void StonePlaced(int column, int row);
+    // The match changed in a way that may remove the mark (a five, the end): shows it as it is now.
+    void Refresh();
 
     // The field marked now, or an invalid rectangle when nothing is marked.
     QRect MarkedField() const;
@@ -36,6 +38,7 @@ private:
     bool enabled_ = true;
     int column_ = 0;  // 0: no move yet in this match
     int row_ = 0;
+    QRect shown_;  // where it was last drawn
 };
 
 }  // namespace karvelo

@@ -5,6 +5,7 @@
 
 #include "evaluation_reference.h"
 
+#include "karvelo/computer/computer_levels.h"
 #include "karvelo/computer/line_walk.h"
 #include "karvelo/computer/run_credits.h"
 #include "karvelo/computer/run_credits_with_gaps.h"
@@ -32,9 +33,9 @@ namespace {
 
 class QuietHost final : public NullMatchHost {
 public:
-    int moves = 0;  // of the last match: the move count at its last repaint
+    int moves = 0;  // of the last match: the move count at its last passed turn
     const MatchState* match = nullptr;
-    void RepaintMatchScreen() override {
+    void TurnPassed() override {
         if (match && match->moveCount > 0) moves = match->moveCount;
     }
 };
@@ -142,7 +143,8 @@ struct QuietTable {
     RosterFile file{"/nonexistent-karvelo-bench/data.dat"};
     SeededRandom random{1};
     QuietHost host;
-    MatchEngine engine{m, roster, file, random, host};
+    ComputerLevels computer;
+    MatchEngine engine{m, roster, file, random, computer, host};
 
     QuietTable(std::int32_t type1, std::int32_t type2) {
         roster.roster[0].type = type1;

@@ -2,16 +2,11 @@
 #pragma once
 // The computer's choice of field.
 
+#include "karvelo/match/computer_player.h"
 #include "karvelo/match/match_state.h"
 #include "karvelo/match/random_source.h"
 
 namespace karvelo {
-
-struct FieldChoice {
-    bool found = false;
-    int x = 0;
-    int y = 0;
-};
 
 // The computer on move's field: its level's valuation (EvaluateFields) and one of the fields of
 // highest value (ChooseComputerField), or for CPU mistr one of the fields its search found equally

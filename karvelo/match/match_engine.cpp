@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/match/match_engine.h"
 
-#include "karvelo/computer/computer_move.h"
-#include "karvelo/computer/field_evaluation.h"
+#include "karvelo/match/computer_player.h"
 #include "karvelo/match/five_in_row.h"
 #include "karvelo/match/match_host.h"
 #include "karvelo/match/score_exchange.h"
@@ -16,56 +15,67 @@ const char* const nextMatchQuestion = "Chcete začít další zápas?";
 }
 
 MatchEngine::MatchEngine(MatchState& match, Roster& roster, RosterFile& rosterFile, RandomSource& random,
-                         MatchHost& host)
-    : m_(match), roster_(roster), rosterFile_(rosterFile), random_(random), host_(host) {}
+                         ComputerPlayer& computer, MatchHost& host)
+    : m_(match), roster_(roster), rosterFile_(rosterFile), random_(random), computer_(computer), host_(host) {
+}
 
 std::int32_t MatchEngine::SymbolVariant(int contestant) {
     return random_.Next() % 3 + 3 * (contestant - 1) + 1;
 }
 
 void MatchEngine::StartMatch() {
-    host_.HideAllControls();
     ResetBoard(m_);
-    host_.PaintBoardFrame();
+    host_.MatchStarting();
     host_.LoadThemeImages();
-    host_.RepaintMatchScreen();
+    host_.MatchStarted();
     if (m_.playerOnMove > 0) PassTurn();
 }
 
-void MatchEngine::HumanMove(int X, int Y, int fieldWidth, int fieldHeight) {
-    // Only types above 0 are played by the program; any other code (a damaged roster) clicks like
+void MatchEngine::HumanMove(int column, int row) {
+    // Only types above 0 are played by the program; any other code (a damaged roster) plays like
     // a human, so the match can never wait for a move nobody makes.
     if (m_.TypeOnMove() > 0 || m_.gameOver != 0) return;
-    if (!(X > 40 && X < 440 && Y > 40 && Y < 440)) return;
-    if (fieldWidth <= 0 || fieldHeight <= 0) return;
-    const int x = (X - 20) / fieldWidth;
-    const int y = (Y - 20) / fieldHeight;
-    // Pictures of another size than 20 x 20 can map a press outside the board.
-    if (x < 1 || x > boardSize || y < 1 || y > boardSize) return;
-    Field& f = m_.board[x][y];
+    if (column < 1 || column > boardSize || row < 1 || row > boardSize) return;
+    Field& f = m_.board[column][row];
     if (f.state != fsEmpty) return;
 
     f.state = m_.playerOnMove;
     f.picture = SymbolVariant(m_.playerOnMove);
-    host_.StonePlaced(x, y);
+    host_.StonePlaced(column, row, m_.playerOnMove);
     Evaluate();
     TestForFive();
-    m_.playerOnMove = m_.playerOnMove == 1 ? 2 : 1;
-    host_.RepaintMatchScreen();
+    PassTheTurn();
     FinishMove();
 }
 
-// The evaluation and the five test mark a five on the board; it is shown at once.
 void MatchEngine::Evaluate() {
     const int before = m_.gameOver;
-    EvaluateFields(m_);
-    if (m_.gameOver != before) host_.RepaintMatchScreen();
+    computer_.EvaluateFields(m_);
+    host_.FieldValuesChanged();
+    if (m_.gameOver != before) ReportFive();
 }
 
 void MatchEngine::TestForFive() {
     const int before = m_.gameOver;
     FindFive(m_);
-    if (m_.gameOver != before) host_.RepaintMatchScreen();
+    if (m_.gameOver != before) ReportFive();
+}
+
+void MatchEngine::ReportFive() {
+    // The run was highlighted where it lies; those are the fields to show.
+    std::vector<FieldPosition> fields;
+    for (int x = 1; x <= boardSize; ++x)
+        for (int y = 1; y <= boardSize; ++y) {
+            const Field& f = m_.board[x][y];
+            if ((f.state == 1 || f.state == 2) && f.picture == HighlightPicture(f.state))
+                fields.push_back({x, y});
+        }
+    host_.FiveMarked(fields);
+}
+
+void MatchEngine::PassTheTurn() {
+    m_.playerOnMove = m_.playerOnMove == 1 ? 2 : 1;
+    host_.TurnPassed();
 }
 
 void MatchEngine::FinishMove() {
@@ -101,22 +111,22 @@ void MatchEngine::PassTurn() {
 
 void MatchEngine::ComputerMove() {
     if (m_.TypeOnMove() <= 0 || m_.gameOver != 0) return;
-    const FieldChoice choice = ChooseComputerMove(m_, random_);
+    const FieldChoice choice = computer_.ChooseMove(m_, random_);
     if (!choice.found) return;  // no empty field: a full board has already ended the match
     Field& f = m_.board[choice.x][choice.y];
     f.state = m_.playerOnMove;
     f.picture = SymbolVariant(m_.playerOnMove);
-    host_.StonePlaced(choice.x, choice.y);
+    host_.StonePlaced(choice.x, choice.y, m_.playerOnMove);
     Evaluate();
-    m_.playerOnMove = m_.playerOnMove == 1 ? 2 : 1;
+    PassTheTurn();
     TestForFive();
-    host_.RepaintMatchScreen();
     FinishMove();
 }
 
 void MatchEngine::EndMatch() {
     m_.matchRunning = 0;
     const bool secondWon = m_.playerOnMove == 1;
+    host_.MatchEnded(secondWon ? 2 : 1);
     const int winner = secondWon ? m_.contestantIndex2 : m_.contestantIndex1;
     const int loser = secondWon ? m_.contestantIndex1 : m_.contestantIndex2;
     const bool loserBegan = m_.firstMover == m_.playerOnMove;
@@ -126,6 +136,7 @@ void MatchEngine::EndMatch() {
     const ScoreChange change = ExchangeScores(w.score, l.score, m_.moveCount, loserBegan);
     w.score = change.winnerScore;
     l.score = change.loserScore;
+    host_.ScoresChanged();
     if (const std::string failure = StoreRoster(roster_, rosterFile_); !failure.empty()) host_.Warn(failure);
 
     ResetBoard(m_);
@@ -134,6 +145,7 @@ void MatchEngine::EndMatch() {
 
 void MatchEngine::EndDrawnMatch() {
     m_.matchRunning = 0;
+    host_.MatchEnded(0);
     // The contestant who did not begin the drawn match begins the next one.
     m_.playerOnMove = m_.firstMover == 1 ? 2 : 1;
     ResetBoard(m_);
@@ -143,7 +155,7 @@ void MatchEngine::EndDrawnMatch() {
 void MatchEngine::OfferNextMatch(const std::string& caption) {
     if (host_.AskYesNo(caption, nextMatchQuestion)) {
         m_.matchRunning = 1;
-        host_.RepaintMatchScreen();
+        host_.MatchStarted();
         PassTurn();
     } else {
         host_.OpenMatchSetupPage();

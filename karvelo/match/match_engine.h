@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The turn cycle of a match: start, human and computer moves, five in a row, end and score
-// exchange. Knows nothing of widgets; the window is reached through MatchHost.
+// exchange. Knows nothing of widgets: it reports what happened to the window through MatchHost
+// and asks the computer players through ComputerPlayer.
 
 #include "karvelo/match/match_state.h"
 #include "karvelo/match/random_source.h"
@@ -9,20 +10,21 @@
 
 namespace karvelo {
 
+class ComputerPlayer;
 class MatchHost;
 class RosterFile;
 
 class MatchEngine {
 public:
     MatchEngine(MatchState& match, Roster& roster, RosterFile& rosterFile, RandomSource& random,
-                MatchHost& host);
+                ComputerPlayer& computer, MatchHost& host);
 
     // Starts a match with the contestants, first mover and display already set by the set-up page.
     void StartMatch();
 
-    // A press at pixel (X, Y) of the board while a match runs; the field size is that of the empty
-    // field picture as loaded now.
-    void HumanMove(int X, int Y, int fieldWidth, int fieldHeight);
+    // The human on move places a symbol on field (column, row), 1..20 each; ignored while a
+    // computer is on move, after a five and on a taken field.
+    void HumanMove(int column, int row);
 
     // Counts the next move; a computer on move plays at once.
     void PassTurn();
@@ -33,6 +35,8 @@ private:
     void ComputerMove();
     void Evaluate();
     void TestForFive();
+    void ReportFive();
+    void PassTheTurn();
     void FinishMove();
     void EndDrawnMatch();
     void OfferNextMatch(const std::string& caption);
@@ -42,6 +46,7 @@ private:
     Roster& roster_;
     RosterFile& rosterFile_;
     RandomSource& random_;
+    ComputerPlayer& computer_;
     MatchHost& host_;
 
     // A computer's move, and every match that follows a Yes, runs from this loop rather than

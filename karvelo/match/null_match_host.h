@@ -9,10 +9,15 @@ namespace karvelo {
 
 class NullMatchHost : public MatchHost {
 public:
-    void HideAllControls() override {}
-    void PaintBoardFrame() override {}
+    void MatchStarting() override {}
+    void MatchStarted() override {}
+    void StonePlaced(int, int, int) override {}
+    void FieldValuesChanged() override {}
+    void FiveMarked(const std::vector<FieldPosition>&) override {}
+    void TurnPassed() override {}
+    void MatchEnded(int) override {}
+    void ScoresChanged() override {}
     void LoadThemeImages() override {}
-    void RepaintMatchScreen() override {}
     void LetPendingEventsRun() override {}
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
     void Warn(const std::string&) override {}

@@ -37,45 +37,24 @@ private slots:
         Table t(Human, Human);
         t.m.board[4][4].state = 1;  // a stone of an abandoned match
         t.Start(1);
-        QCOMPARE(t.host.calls, (std::vector<std::string>{"hide", "frame", "load", "repaint"}));
+        QCOMPARE(t.host.calls, (std::vector<std::string>{"starting", "load", "started"}));
         QCOMPARE(t.m.moveCount, 1);
         QCOMPARE(t.m.firstMover, 1);
         QCOMPARE(t.Stones(), 0);
     }
 
-    void pressBounds_data() {
-        QTest::addColumn<int>("X");
-        QTest::addColumn<int>("Y");
-        QTest::addColumn<int>("fx");
-        QTest::addColumn<int>("fy");
-        QTest::newRow("x 40 ignored") << 40 << 100 << 0 << 0;
-        QTest::newRow("y 40 ignored") << 100 << 40 << 0 << 0;
-        QTest::newRow("x 41 first column") << 41 << 100 << 1 << 4;
-        QTest::newRow("x 59 first column") << 59 << 41 << 1 << 1;
-        QTest::newRow("x 60 second column") << 60 << 41 << 2 << 1;
-        QTest::newRow("x 439 last column") << 439 << 439 << 20 << 20;
-        QTest::newRow("x 440 ignored") << 440 << 100 << 0 << 0;
-        QTest::newRow("y 440 ignored") << 100 << 440 << 0 << 0;
-    }
-    void pressBounds() {
-        QFETCH(int, X);
-        QFETCH(int, Y);
-        QFETCH(int, fx);
-        QFETCH(int, fy);
+    // Fields outside 1..20 (a press mapped by pictures of another size) are no move.
+    void fieldsOffTheBoardAreIgnored() {
         Table t(Human, Human);
         t.Start(1);
+        for (auto [x, y] : {std::pair{0, 5}, {21, 5}, {5, 0}, {5, 21}, {41, 41}}) t.engine->HumanMove(x, y);
+        QCOMPARE(t.Stones(), 0);
+        QCOMPARE(t.m.moveCount, 1);
         t.random.draws = {5};
-        t.engine->HumanMove(X, Y, 20, 20);
-        if (fx == 0) {
-            QCOMPARE(t.Stones(), 0);
-            QCOMPARE(t.m.playerOnMove, 1);
-            QCOMPARE(t.m.moveCount, 1);
-        } else {
-            QCOMPARE(t.m.board[fx][fy].state, 1);
-            QCOMPARE(t.m.board[fx][fy].picture, 5 % 3 + 1);
-            QCOMPARE(t.m.playerOnMove, 2);
-            QCOMPARE(t.m.moveCount, 2);
-        }
+        t.engine->HumanMove(20, 1);
+        QCOMPARE(t.m.board[20][1].picture, 5 % 3 + 1);
+        QCOMPARE(t.m.playerOnMove, 2);
+        QCOMPARE(t.m.moveCount, 2);
     }
 
     void pressOnAnOccupiedFieldChangesNothing() {
@@ -87,14 +66,6 @@ private slots:
         QCOMPARE(t.m.playerOnMove, 2);
         QCOMPARE(t.m.moveCount, 2);
         QVERIFY(std::memcmp(&before, &t.m.board, sizeof before) == 0);
-    }
-
-    void largerFieldPicturesNeverLeaveTheBoard() {
-        Table t(Human, Human);
-        t.Start(1);
-        t.engine->HumanMove(439, 439, 10, 10);  // would be field 41
-        t.engine->HumanMove(41, 41, 30, 30);    // would be field 0
-        QCOMPARE(t.Stones(), 0);
     }
 
     void decidedMatchExchangesAndStoresScores() {
@@ -109,10 +80,12 @@ private slots:
         QCOMPARE(t.FileBytes(), QByteArray("Alfa      ") + QByteArray::number(expected.winnerScore) +
                                     "x0\r\nBeta      " + QByteArray::number(expected.loserScore) + "x0\r\n#");
         QCOMPARE(t.host.questions.back(), std::string("Vyhrál Alfa|Chcete začít další zápas?"));
-        // The five is shown as soon as it is marked, and once more after the turn passes; then the
-        // final position stays until the answer.
-        const std::vector<std::string> tail(t.host.calls.end() - 4, t.host.calls.end());
-        QCOMPARE(tail, (std::vector<std::string>{"repaint", "repaint", "ask", "setup"}));
+        // The winning stone, the values, the five, the turn; then the end, the scores and the
+        // question, while the final position stays.
+        const std::vector<std::string> tail(t.host.calls.end() - 8, t.host.calls.end());
+        QCOMPARE(tail, (std::vector<std::string>{"stone 5,1 1", "values", "five", "turn", "ended 1", "scores",
+                                                 "ask", "setup"}));
+        QCOMPARE(t.host.fives.back(), (std::vector<FieldPosition>{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}}));
         QCOMPARE(t.m.matchRunning, 0);
     }
 
@@ -126,7 +99,7 @@ private slots:
         QCOMPARE(t.m.firstMover, 2);
         QCOMPARE(t.m.moveCount, 1);
         QCOMPARE(t.Stones(), 0);
-        QCOMPARE(t.host.calls.back(), std::string("repaint"));
+        QCOMPARE(t.host.calls.back(), std::string("started"));
     }
 
     void noReturnsToTheSetupPage() {
@@ -149,7 +122,7 @@ private slots:
     void failedSaveIsReportedAndKeepsTheScores() {
         Table t(Human, Human);
         t.file = std::make_unique<RosterFile>(t.dir.filePath("missing-folder/data.dat").toStdString());
-        t.engine = std::make_unique<MatchEngine>(t.m, t.roster, *t.file, t.random, t.host);
+        t.engine = std::make_unique<MatchEngine>(t.m, t.roster, *t.file, t.random, t.computer, t.host);
         t.Start(1);
         PlayFiveForFirst(t);
         QCOMPARE(t.host.warnings.size(), size_t(1));

@@ -8,6 +8,7 @@
 // every ordered pairing of the four is played. Match i of a pairing draws from a generator seeded
 // with S + i, so a run is repeatable and every pairing sees the same seeds.
 
+#include "karvelo/computer/computer_levels.h"
 #include "karvelo/match/match_engine.h"
 #include "karvelo/match/null_match_host.h"
 #include "karvelo/roster/roster_file.h"
@@ -56,10 +57,17 @@ public:
     int moves = 0;          // moves of the last match
     MoveTimes masterMoves;  // every move of CPU mistr
 
-    // Every move ends with a repaint, so the time from one repaint to the next new move's is that
-    // move's time (the search and the evaluation after it). The repaint of a found five and the
-    // one after it belong to the same move.
-    void RepaintMatchScreen() override {
+    // Every move passes the turn, so the time from one passed turn (or a match's start) to the
+    // next is that move's time (the search and the evaluation after it).
+    void MatchStarted() override { Moment(); }
+    void TurnPassed() override { Moment(); }
+    bool AskYesNo(const std::string& c, const std::string&) override {
+        caption = c;
+        return false;
+    }
+
+private:
+    void Moment() {
         const Clock::time_point now = Clock::now();
         const double processorNow = ThreadMs();
         if (m_.moveCount > 0) {
@@ -77,12 +85,7 @@ public:
         last_ = now;
         lastProcessor_ = processorNow;
     }
-    bool AskYesNo(const std::string& c, const std::string&) override {
-        caption = c;
-        return false;
-    }
 
-private:
     const MatchState& m_;
     int lastCount_ = -1;
     Clock::time_point last_ = Clock::now();
@@ -107,7 +110,8 @@ Tally PlayPairing(int first, int second, int matches, unsigned seed, bool progre
     RosterFile file("/nonexistent-karvelo-arena/data.dat");
     SeededRandom random(seed);
     ArenaHost host(m);
-    MatchEngine engine(m, roster, file, random, host);
+    ComputerLevels computer;
+    MatchEngine engine(m, roster, file, random, computer, host);
 
     Tally t;
     for (int i = 0; i < matches; ++i) {

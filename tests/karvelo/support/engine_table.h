@@ -2,6 +2,7 @@
 #pragma once
 // A match between roster entries 0 and 1 with everything the engine needs, driven without a window.
 
+#include "karvelo/computer/computer_levels.h"
 #include "karvelo/match/match_engine.h"
 #include "karvelo/roster/roster_file.h"
 #include "support/fake_match_host.h"
@@ -29,6 +30,7 @@ struct Table {
     std::unique_ptr<RosterFile> file;
     ScriptedRandom random;
     FakeMatchHost host;
+    ComputerLevels computer;
     std::unique_ptr<MatchEngine> engine;
 
     // With no generator given the scripted one draws.
@@ -37,7 +39,8 @@ struct Table {
         SetEntry(roster, 1, "Beta", score2, type2);
         roster.rosterCount = 2;
         file = std::make_unique<RosterFile>(dir.filePath("data.dat").toStdString());
-        engine = std::make_unique<MatchEngine>(m, roster, *file, generator ? *generator : random, host);
+        engine =
+            std::make_unique<MatchEngine>(m, roster, *file, generator ? *generator : random, computer, host);
     }
     void Start(int firstMover) {
         m.matchRunning = 1;
@@ -46,8 +49,8 @@ struct Table {
         m.contestantType2 = roster.roster[1].type;
         engine->StartMatch();
     }
-    // A press in the middle of field (x, y).
-    void Click(int x, int y) { engine->HumanMove((x + 1) * 20 + 10, (y + 1) * 20 + 10, 20, 20); }
+    // The human on move plays field (x, y).
+    void Click(int x, int y) { engine->HumanMove(x, y); }
     QByteArray FileBytes() {
         QFile f(dir.filePath("data.dat"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
