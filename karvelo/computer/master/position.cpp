@@ -20,6 +20,11 @@ Position::Position(const Board& board) {
                         key = std::uint16_t(key + 2 * lineDigitWeight[LineDigit(offset)]);
                 key_[cell][d] = {key, key};
             }
+            for (int c = 0; c < 2; ++c) {
+                for (int d = 0; d < 4; ++d)
+                    packed_[cell][c] += packedShapes[std::size_t(shapes_[key_[cell][d][c]])];
+                Count(cell, c, 1);
+            }
         }
     for (int x = 1; x <= boardSize; ++x)
         for (int y = 1; y <= boardSize; ++y) {
@@ -28,26 +33,55 @@ Position::Position(const Board& board) {
         }
 }
 
-// Adds (sign 1) or removes (sign -1) a stone's digits in the keys of the fields that see it.
+void Position::Count(int cell, int c, int sign) {
+    const MoveShapes m = Unpack(packed_[cell][c]);
+    Prospects& p = prospects_[std::size_t(c)];
+    p.weight += sign * m.weight;
+    p.fives += sign * (m.fives > 0);
+    p.fours += sign * m.MakesFour();
+    p.unstoppable += sign * m.MakesUnstoppableFour();
+    p.fourThrees += sign * (m.fours > 0 && m.openThrees > 0);
+    p.doubleThrees += sign * (m.openThrees >= 2);
+}
+
+// Adds (sign 1) or removes (sign -1) a stone's digits in the keys of the fields that see it, and
+// brings their packed shapes and the prospects up to date.
 void Position::Shift(int cell, int contestant, int sign) {
     const int own = contestant - 1;
-    const int other = 2 - contestant;
     for (int d = 0; d < 4; ++d) {
         for (int offset = -4; offset <= 4; ++offset) {
             if (offset == 0) continue;
             // The stone lies at `offset` from the field `cell - offset * step`.
-            auto& keys = key_[cell - offset * directionStep[d]][d];
+            const int q = cell - offset * directionStep[d];
+            auto& keys = key_[q][d];
             const int w = lineDigitWeight[LineDigit(offset)];
-            keys[own] = std::uint16_t(keys[own] + sign * w);
-            keys[other] = std::uint16_t(keys[other] + sign * 2 * w);
+            const std::uint16_t newKeys[2] = {std::uint16_t(keys[0] + sign * (own == 0 ? w : 2 * w)),
+                                              std::uint16_t(keys[1] + sign * (own == 1 ? w : 2 * w))};
+            if (state_[q] == fsBorder) {  // never a move: only the keys are kept
+                keys = {newKeys[0], newKeys[1]};
+                continue;
+            }
+            const bool empty = state_[q] == fsEmpty;
+            for (int c = 0; c < 2; ++c) {
+                const LineShape before = shapes_[keys[c]];
+                const LineShape after = shapes_[newKeys[c]];
+                keys[c] = newKeys[c];
+                if (before == after) continue;
+                if (empty) Count(q, c, -1);
+                packed_[q][c] += packedShapes[std::size_t(after)] - packedShapes[std::size_t(before)];
+                if (empty) Count(q, c, 1);
+            }
         }
     }
+
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy)
             near_[cell + dx * span + dy] = std::uint8_t(near_[cell + dx * span + dy] + sign);
 }
 
 void Position::Place(int cell, int contestant) {
+    Count(cell, 0, -1);
+    Count(cell, 1, -1);
     state_[cell] = std::uint8_t(contestant);
     hash_ ^= zobristKeys[cell][contestant - 1];
     ++stones_;
@@ -60,6 +94,8 @@ void Position::Take(int cell) {
     --stones_;
     hash_ ^= zobristKeys[cell][contestant - 1];
     state_[cell] = fsEmpty;
+    Count(cell, 0, 1);
+    Count(cell, 1, 1);
 }
 
 void Position::NearbyEmpty(CellList& out) const {

@@ -73,6 +73,27 @@ inline constexpr std::array<std::uint32_t, 10> packedShapes = {
     PackedShape(LineShape::OpenThree), PackedShape(LineShape::Four),    PackedShape(LineShape::OpenFour),
     PackedShape(LineShape::Five)};
 
+inline MoveShapes Unpack(std::uint32_t sum) {
+    MoveShapes m;
+    m.fives = int(sum & 15);
+    m.openFours = int(sum >> 4 & 15);
+    m.fours = int(sum >> 8 & 15);
+    m.openThrees = int(sum >> 12 & 15);
+    m.weight = int(sum >> 16);
+    return m;
+}
+
+// What the empty fields offer one contestant, summed over the board and kept up to date with
+// every stone, so that a leaf of the search is valued without visiting its fields.
+struct Prospects {
+    int weight = 0;        // the weights of every move's shapes
+    int fives = 0;         // fields that complete five
+    int fours = 0;         // fields that make a four of any kind
+    int unstoppable = 0;   // fields that make an open four or two fours
+    int fourThrees = 0;    // fields that make a four and an open three at once
+    int doubleThrees = 0;  // fields that make two open threes at once
+};
+
 class Position {
 public:
     explicit Position(const Board& board);
@@ -85,20 +106,10 @@ public:
     LineShape Shape(int cell, int direction, int contestant) const {
         return shapes_[key_[cell][direction][contestant - 1]];
     }
-    MoveShapes ShapesOf(int cell, int contestant) const {
-        const auto& keys = key_[cell];
-        const int c = contestant - 1;
-        const std::uint32_t sum =
-            packedShapes[std::size_t(shapes_[keys[0][c]])] + packedShapes[std::size_t(shapes_[keys[1][c]])] +
-            packedShapes[std::size_t(shapes_[keys[2][c]])] + packedShapes[std::size_t(shapes_[keys[3][c]])];
-        MoveShapes m;
-        m.fives = int(sum & 15);
-        m.openFours = int(sum >> 4 & 15);
-        m.fours = int(sum >> 8 & 15);
-        m.openThrees = int(sum >> 12 & 15);
-        m.weight = int(sum >> 16);
-        return m;
-    }
+    MoveShapes ShapesOf(int cell, int contestant) const { return Unpack(packed_[cell][contestant - 1]); }
+
+    // What the empty fields offer `contestant`, summed over the board.
+    const Prospects& ProspectsOf(int contestant) const { return prospects_[contestant - 1]; }
 
     void Place(int cell, int contestant);
     void Take(int cell);
@@ -115,10 +126,15 @@ private:
     std::array<std::uint8_t, cellCount> state_{};
     std::array<std::uint8_t, cellCount> near_{};
     std::array<std::array<std::array<std::uint16_t, 2>, 4>, cellCount> key_{};
+    // Per field and contestant the packed shapes of its four lines (see PackedShape).
+    std::array<std::array<std::uint32_t, 2>, cellCount> packed_{};
+    std::array<Prospects, 2> prospects_{};
     std::uint64_t hash_ = 0;
     int stones_ = 0;
 
     void Shift(int cell, int contestant, int sign);
+    // Adds (sign 1) or removes (sign -1) an empty field's part of the prospects.
+    void Count(int cell, int c, int sign);
 };
 
 }  // namespace karvelo::master
