@@ -62,8 +62,8 @@ int AlphaBetaSearch::Search(int mover, int depth, int alpha, int beta, int ply) 
     }
 
     // The board's prospects settle the leaves and the forced moves without visiting the fields.
-    const Prospects& own = pos_.ProspectsOf(mover);
-    const Prospects& theirs = pos_.ProspectsOf(other);
+    const Prospects own = pos_.ProspectsOf(mover);
+    const Prospects theirs = pos_.ProspectsOf(other);
     if (own.fives > 0) return winScore - ply - 1;
     if (theirs.fives >= 2) return -(winScore - ply - 2);
     if (theirs.fives == 0 && own.unstoppable > 0) return winScore - ply - 3;

@@ -33,17 +33,6 @@ Position::Position(const Board& board) {
         }
 }
 
-void Position::Count(int cell, int c, int sign) {
-    const MoveShapes m = Unpack(packed_[cell][c]);
-    Prospects& p = prospects_[std::size_t(c)];
-    p.weight += sign * m.weight;
-    p.fives += sign * (m.fives > 0);
-    p.fours += sign * m.MakesFour();
-    p.unstoppable += sign * m.MakesUnstoppableFour();
-    p.fourThrees += sign * (m.fours > 0 && m.openThrees > 0);
-    p.doubleThrees += sign * (m.openThrees >= 2);
-}
-
 // Adds (sign 1) or removes (sign -1) a stone's digits in the keys of the fields that see it, and
 // brings their packed shapes and the prospects up to date.
 void Position::Shift(int cell, int contestant, int sign) {
@@ -67,9 +56,13 @@ void Position::Shift(int cell, int contestant, int sign) {
                 const LineShape after = shapes_[newKeys[c]];
                 keys[c] = newKeys[c];
                 if (before == after) continue;
-                if (empty) Count(q, c, -1);
-                packed_[q][c] += packedShapes[std::size_t(after)] - packedShapes[std::size_t(before)];
-                if (empty) Count(q, c, 1);
+                const std::uint32_t was = packed_[q][c];
+                const std::uint32_t is =
+                    was + packedShapes[std::size_t(after)] - packedShapes[std::size_t(before)];
+                packed_[q][c] = is;
+                if (!empty) continue;
+                weight_[std::size_t(c)] += int(is >> 16) - int(was >> 16);
+                counts_[std::size_t(c)] += CountsOf(is) - CountsOf(was);
             }
         }
     }

@@ -109,7 +109,11 @@ public:
     MoveShapes ShapesOf(int cell, int contestant) const { return Unpack(packed_[cell][contestant - 1]); }
 
     // What the empty fields offer `contestant`, summed over the board.
-    const Prospects& ProspectsOf(int contestant) const { return prospects_[contestant - 1]; }
+    Prospects ProspectsOf(int contestant) const {
+        const std::uint64_t counts = counts_[std::size_t(contestant - 1)];
+        const auto field = [counts](int i) { return int(counts >> (12 * i) & 4095); };
+        return {weight_[std::size_t(contestant - 1)], field(0), field(1), field(2), field(3), field(4)};
+    }
 
     void Place(int cell, int contestant);
     void Take(int cell);
@@ -128,13 +132,27 @@ private:
     std::array<std::array<std::array<std::uint16_t, 2>, 4>, cellCount> key_{};
     // Per field and contestant the packed shapes of its four lines (see PackedShape).
     std::array<std::array<std::uint32_t, 2>, cellCount> packed_{};
-    std::array<Prospects, 2> prospects_{};
+    // The prospects of each contestant: the weight, and the five counts in twelve bits each.
+    std::array<int, 2> weight_{};
+    std::array<std::uint64_t, 2> counts_{};
     std::uint64_t hash_ = 0;
     int stones_ = 0;
 
     void Shift(int cell, int contestant, int sign);
     // Adds (sign 1) or removes (sign -1) an empty field's part of the prospects.
-    void Count(int cell, int c, int sign);
+    void Count(int cell, int c, int sign) {
+        const std::uint32_t sum = packed_[std::size_t(cell)][std::size_t(c)];
+        weight_[std::size_t(c)] += sign * int(sum >> 16);
+        counts_[std::size_t(c)] += std::uint64_t(std::int64_t(sign)) * CountsOf(sum);
+    }
+    // One field's part of the prospects' counts.
+    static std::uint64_t CountsOf(std::uint32_t sum) {
+        const std::uint32_t fives = sum & 15, openFours = sum >> 4 & 15, fours = sum >> 8 & 15,
+                            openThrees = sum >> 12 & 15;
+        return std::uint64_t(fives != 0) | std::uint64_t((sum & 0xFFF) != 0) << 12 |
+               std::uint64_t(openFours != 0 || fours >= 2) << 24 |
+               std::uint64_t(fours != 0 && openThrees != 0) << 36 | std::uint64_t(openThrees >= 2) << 48;
+    }
 };
 
 }  // namespace karvelo::master
