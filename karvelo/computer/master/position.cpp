@@ -23,7 +23,6 @@ Position::Position(const Board& board) {
             for (int c = 0; c < 2; ++c) {
                 for (int d = 0; d < 4; ++d)
                     packed_[cell][c] += packedShapes[std::size_t(shapes_[key_[cell][d][c]])];
-                Count(cell, c, 1);
             }
         }
     for (int x = 1; x <= boardSize; ++x)
@@ -34,7 +33,7 @@ Position::Position(const Board& board) {
 }
 
 // Adds (sign 1) or removes (sign -1) a stone's digits in the keys of the fields that see it, and
-// brings their packed shapes and the prospects up to date.
+// brings their packed shapes and the prospects of the nearby ones up to date.
 void Position::Shift(int cell, int contestant, int sign) {
     const int own = contestant - 1;
     for (int d = 0; d < 4; ++d) {
@@ -50,7 +49,7 @@ void Position::Shift(int cell, int contestant, int sign) {
                 keys = {newKeys[0], newKeys[1]};
                 continue;
             }
-            const bool empty = state_[q] == fsEmpty;
+            const bool counted = state_[q] == fsEmpty && near_[q] != 0;
             for (int c = 0; c < 2; ++c) {
                 const LineShape before = shapes_[keys[c]];
                 const LineShape after = shapes_[newKeys[c]];
@@ -60,35 +59,52 @@ void Position::Shift(int cell, int contestant, int sign) {
                 const std::uint32_t is =
                     was + packedShapes[std::size_t(after)] - packedShapes[std::size_t(before)];
                 packed_[q][c] = is;
-                if (!empty) continue;
+                if (!counted) continue;
                 weight_[std::size_t(c)] += int(is >> 16) - int(was >> 16);
                 counts_[std::size_t(c)] += CountsOf(is) - CountsOf(was);
             }
         }
     }
+}
 
+// Counts a stone (sign 1) or no longer (sign -1) in the nearness of the fields around it; a field
+// becoming near or far enters or leaves the prospects.
+void Position::Near(int cell, int sign) {
     for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy)
-            near_[cell + dx * span + dy] = std::uint8_t(near_[cell + dx * span + dy] + sign);
+        for (int dy = -2; dy <= 2; ++dy) {
+            const int p = cell + dx * span + dy;
+            if (sign < 0) --near_[p];
+            if (near_[p] == 0 && state_[p] == fsEmpty) {
+                Count(p, 0, sign);
+                Count(p, 1, sign);
+            }
+            if (sign > 0) ++near_[p];
+        }
 }
 
 void Position::Place(int cell, int contestant) {
-    Count(cell, 0, -1);
-    Count(cell, 1, -1);
+    if (near_[cell] != 0) {
+        Count(cell, 0, -1);
+        Count(cell, 1, -1);
+    }
     state_[cell] = std::uint8_t(contestant);
     hash_ ^= zobristKeys[cell][contestant - 1];
     ++stones_;
     Shift(cell, contestant, 1);
+    Near(cell, 1);
 }
 
 void Position::Take(int cell) {
     const int contestant = state_[cell];
+    Near(cell, -1);
     Shift(cell, contestant, -1);
     --stones_;
     hash_ ^= zobristKeys[cell][contestant - 1];
     state_[cell] = fsEmpty;
-    Count(cell, 0, 1);
-    Count(cell, 1, 1);
+    if (near_[cell] != 0) {
+        Count(cell, 0, 1);
+        Count(cell, 1, 1);
+    }
 }
 
 void Position::NearbyEmpty(CellList& out) const {

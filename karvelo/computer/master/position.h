@@ -83,8 +83,8 @@ inline MoveShapes Unpack(std::uint32_t sum) {
     return m;
 }
 
-// What the empty fields offer one contestant, summed over the board and kept up to date with
-// every stone, so that a leaf of the search is valued without visiting its fields.
+// What the empty fields near a stone (within two, where the search moves) offer one contestant,
+// kept up to date with every stone, so that a leaf of the search is valued without visiting them.
 struct Prospects {
     int weight = 0;        // the weights of every move's shapes
     int fives = 0;         // fields that complete five
@@ -108,7 +108,7 @@ public:
     }
     MoveShapes ShapesOf(int cell, int contestant) const { return Unpack(packed_[cell][contestant - 1]); }
 
-    // What the empty fields offer `contestant`, summed over the board.
+    // What the empty fields near a stone offer `contestant`.
     Prospects ProspectsOf(int contestant) const {
         const std::uint64_t counts = counts_[std::size_t(contestant - 1)];
         const auto field = [counts](int i) { return int(counts >> (12 * i) & 4095); };
@@ -139,6 +139,7 @@ private:
     int stones_ = 0;
 
     void Shift(int cell, int contestant, int sign);
+    void Near(int cell, int sign);
     // Adds (sign 1) or removes (sign -1) an empty field's part of the prospects.
     void Count(int cell, int c, int sign) {
         const std::uint32_t sum = packed_[std::size_t(cell)][std::size_t(c)];
