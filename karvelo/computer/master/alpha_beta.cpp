@@ -31,7 +31,20 @@ AlphaBetaSearch::AlphaBetaSearch(Position& pos, NodeBudget& nodes)
 
 int AlphaBetaSearch::Evaluate(const Prospects& own, const Prospects& theirs) const {
     // The side on move gets to use its chances first.
-    return own.weight + own.weight / 4 - theirs.weight;
+    int score = own.weight + own.weight / 4 - theirs.weight;
+    // Combinations decide games before the weights do. On move, a four-three wins unless the
+    // block of its four makes a four in reply; a double three wins unless the other side has a
+    // four to gain time with. Not on move, the other side's open four in one must be met at once.
+    if (own.fourThrees > 0)
+        score += 4000;
+    else if (own.doubleThrees > 0 && theirs.fours == 0)
+        score += 2000;
+    if (theirs.unstoppable > 0 && own.fours == 0)
+        score -= 1500;
+    else if (theirs.fourThrees > 0)
+        score -= 800;
+    if (theirs.doubleThrees > 0) score -= 400;
+    return score;
 }
 
 void AlphaBetaSearch::RememberCutoff(int mover, int cell, int depth, int ply) {
