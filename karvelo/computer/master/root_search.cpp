@@ -35,6 +35,20 @@ std::vector<int> OrderedMoves(const Position& pos, const CellList& cells, int me
     return moves;
 }
 
+// Whether `me` playing `cell` stops the other's chain of fours. A four of its own is answered
+// first, by force: the four holds if, with the block on the board, the other still has no chain.
+bool Holds(Position& pos, FourChainSearch& chains, int cell, int me) {
+    const int other = Other(me);
+    pos.Place(cell, me);
+    std::vector<int> five;
+    for (int d = 0; d < 4; ++d) pos.FiveFieldsAlong(cell, d, me, five);
+    if (five.size() == 1) pos.Place(five[0], other);
+    const bool holds = five.size() >= 2 || !chains.FindWin(other, maxChainFours, nullptr);
+    if (five.size() == 1) pos.Take(five[0]);
+    pos.Take(cell);
+    return holds;
+}
+
 }  // namespace
 
 std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t nodeBudget,
@@ -74,20 +88,21 @@ std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t node
 
     std::vector<int> moves = OrderedMoves(pos, cells, me);
     // Defence: if the other side, were it on move, would win by fours (an open three included),
-    // keep only the fields after which it no longer does.
-    nodes.LimitPhase(nodes.Total() / 4);
+    // keep only the fields after which it no longer does. The check has a slice of its own; the
+    // fields it had no nodes left for are kept, never dropped unexamined.
+    nodes.LimitPhase(nodes.Total() / 8);
     if (chains.FindWin(other, maxChainFours, nullptr)) {
-        std::vector<int> refuting;
+        nodes.LimitPhase(nodes.Total() / 4);
+        std::vector<int> holding;
         const int tried = std::min<int>(int(moves.size()), defenceCandidates);
-        for (int i = 0; i < tried && !nodes.Spent(); ++i) {
-            const int cell = moves[std::size_t(i)];
-            if (pos.ShapesOf(cell, me).MakesFour()) continue;  // a four only postpones the question
-            pos.Place(cell, me);
-            const bool stillWins = chains.FindWin(other, maxChainFours, nullptr);
-            pos.Take(cell);
-            if (!stillWins && !nodes.Spent()) refuting.push_back(cell);
+        int i = 0;
+        for (; i < tried; ++i) {
+            const bool holds = Holds(pos, chains, moves[std::size_t(i)], me);
+            if (nodes.Spent()) break;  // this check was cut short
+            if (holds) holding.push_back(moves[std::size_t(i)]);
         }
-        if (!refuting.empty()) moves = refuting;
+        for (; i < tried; ++i) holding.push_back(moves[std::size_t(i)]);
+        if (!holding.empty()) moves = holding;
     }
     nodes.LiftPhaseLimit();
     if (moves.size() > 12) moves.resize(12);
