@@ -5,6 +5,16 @@
 
 namespace karvelo::master {
 
+const std::array<std::uint32_t, lineKeyCount>& PackedKeyTable() {
+    static const std::array<std::uint32_t, lineKeyCount> table = [] {
+        std::array<std::uint32_t, lineKeyCount> t{};
+        for (int key = 0; key < lineKeyCount; ++key)
+            t[std::size_t(key)] = packedShapes[std::size_t(ShapeOfKey(std::uint16_t(key)))];
+        return t;
+    }();
+    return table;
+}
+
 Position::Position(const Board& board) {
     state_.fill(fsBorder);
     for (int x = 1; x <= boardSize; ++x)
@@ -51,13 +61,12 @@ void Position::Shift(int cell, int contestant, int sign) {
             }
             const bool counted = state_[q] == fsEmpty && near_[q] != 0;
             for (int c = 0; c < 2; ++c) {
-                const LineShape before = shapes_[keys[c]];
-                const LineShape after = shapes_[newKeys[c]];
+                const std::uint32_t before = packedOfKey_[keys[c]];
+                const std::uint32_t after = packedOfKey_[newKeys[c]];
                 keys[c] = newKeys[c];
                 if (before == after) continue;
                 const std::uint32_t was = packed_[q][c];
-                const std::uint32_t is =
-                    was + packedShapes[std::size_t(after)] - packedShapes[std::size_t(before)];
+                const std::uint32_t is = was + after - before;
                 packed_[q][c] = is;
                 if (!counted) continue;
                 weight_[std::size_t(c)] += int(is >> 16) - int(was >> 16);

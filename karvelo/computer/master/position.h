@@ -94,6 +94,9 @@ struct Prospects {
     int doubleThrees = 0;  // fields that make two open threes at once
 };
 
+// PackedShape of every line key's shape; built once, never changed.
+const std::array<std::uint32_t, lineKeyCount>& PackedKeyTable();
+
 class Position {
 public:
     explicit Position(const Board& board);
@@ -127,6 +130,7 @@ public:
 
 private:
     const std::array<LineShape, lineKeyCount>& shapes_ = LineShapeTable();
+    const std::array<std::uint32_t, lineKeyCount>& packedOfKey_ = PackedKeyTable();
     std::array<std::uint8_t, cellCount> state_{};
     std::array<std::uint8_t, cellCount> near_{};
     std::array<std::array<std::array<std::uint16_t, 2>, 4>, cellCount> key_{};
