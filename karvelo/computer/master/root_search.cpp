@@ -16,6 +16,7 @@ namespace {
 constexpr int maxChainFours = 12;   // with the five that ends it, 25 plies
 constexpr int maxSearchDepth = 12;  // the budget ends the deepening long before
 constexpr int defenceCandidates = 20;
+constexpr int maxThreats = 8;
 
 std::vector<BoardPoint> PointsOf(std::vector<int> cells) {
     std::sort(cells.begin(), cells.end());  // cell order is x-major
@@ -35,18 +36,37 @@ std::vector<int> OrderedMoves(const Position& pos, const CellList& cells, int me
     return moves;
 }
 
-// Whether `me` playing `cell` stops the other's chain of fours. A four of its own is answered
-// first, by force: the four holds if, with the block on the board, the other still has no chain.
-bool Holds(Position& pos, FourChainSearch& chains, int cell, int me) {
+// Whether `me` playing `cell` leaves the other side without the win `wins` looks for. A four of
+// its own is answered first, by force: the four holds if, with the block on the board, the other
+// still has no win.
+template <class Wins> bool Holds(Position& pos, int cell, int me, Wins wins) {
     const int other = Other(me);
     pos.Place(cell, me);
     std::vector<int> five;
     for (int d = 0; d < 4; ++d) pos.FiveFieldsAlong(cell, d, me, five);
     if (five.size() == 1) pos.Place(five[0], other);
-    const bool holds = five.size() >= 2 || !chains.FindWin(other, maxChainFours, nullptr);
+    const bool holds = five.size() >= 2 || !wins();
     if (five.size() == 1) pos.Take(five[0]);
     pos.Take(cell);
     return holds;
+}
+
+// The fields of `candidates` that hold against `wins`, within a slice of `slice` nodes of their
+// own; the fields the slice did not reach are kept, never dropped unexamined. All of them if
+// none holds: then the search picks the longest resistance.
+template <class Wins>
+std::vector<int> Defences(Position& pos, NodeBudget& nodes, const std::vector<int>& candidates, int me,
+                          std::int64_t slice, Wins wins) {
+    nodes.LimitPhase(slice);
+    std::vector<int> holding;
+    std::size_t i = 0;
+    for (; i < candidates.size(); ++i) {
+        const bool holds = Holds(pos, candidates[i], me, wins);
+        if (nodes.Spent()) break;  // this check was cut short
+        if (holds) holding.push_back(candidates[i]);
+    }
+    for (; i < candidates.size(); ++i) holding.push_back(candidates[i]);
+    return holding.empty() ? candidates : holding;
 }
 
 }  // namespace
@@ -87,22 +107,31 @@ std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t node
     }
 
     std::vector<int> moves = OrderedMoves(pos, cells, me);
+    const std::vector<int> candidates(moves.begin(),
+                                      moves.begin() + std::min<int>(int(moves.size()), defenceCandidates));
     // Defence: if the other side, were it on move, would win by fours (an open three included),
-    // keep only the fields after which it no longer does. The check has a slice of its own; the
-    // fields it had no nodes left for are kept, never dropped unexamined.
+    // keep only the fields after which it no longer does.
     nodes.LimitPhase(nodes.Total() / 8);
     if (chains.FindWin(other, maxChainFours, nullptr)) {
-        nodes.LimitPhase(nodes.Total() / 4);
-        std::vector<int> holding;
-        const int tried = std::min<int>(int(moves.size()), defenceCandidates);
-        int i = 0;
-        for (; i < tried; ++i) {
-            const bool holds = Holds(pos, chains, moves[std::size_t(i)], me);
-            if (nodes.Spent()) break;  // this check was cut short
-            if (holds) holding.push_back(moves[std::size_t(i)]);
+        moves = Defences(pos, nodes, candidates, me, nodes.Total() / 4,
+                         [&] { return chains.FindWin(other, maxChainFours, nullptr); });
+    } else if (!nodes.Spent()) {
+        // Threats with threes: its own win first, then the other's, whose first move joins the
+        // fields tried against it.
+        ThreatSpaceSearch threats(pos, nodes);
+        nodes.LimitPhase(nodes.Total() / 8);
+        if (threats.FindWin(me, maxThreats, &first)) {
+            used();
+            return PointsOf({first});
         }
-        for (; i < tried; ++i) holding.push_back(moves[std::size_t(i)]);
-        if (!holding.empty()) moves = holding;
+        nodes.LimitPhase(nodes.Total() / 8);
+        int otherFirst = noCell;
+        if (threats.FindWin(other, maxThreats, &otherFirst)) {
+            std::vector<int> tried = candidates;
+            if (std::find(tried.begin(), tried.end(), otherFirst) == tried.end()) tried.push_back(otherFirst);
+            moves = Defences(pos, nodes, tried, me, nodes.Total() / 4,
+                             [&] { return threats.FindWin(other, maxThreats, nullptr); });
+        }
     }
     nodes.LiftPhaseLimit();
     if (moves.size() > 12) moves.resize(12);
