@@ -69,12 +69,25 @@ std::vector<int> Defences(Position& pos, NodeBudget& nodes, const std::vector<in
     return holding.empty() ? candidates : holding;
 }
 
+// The board as seen by contestant 1: the search always plays contestant 1, so that its hashes, and
+// with them the collisions in its tables, do not depend on which number the mover has; the game
+// and pbrain-karvelo number the same player differently and must find the same fields.
+Board AsContestantOne(const Board& board, int me) {
+    Board b = board;
+    if (me == 2)
+        for (auto& column : b)
+            for (Field& f : column)
+                if (f.state == 1 || f.state == 2) f.state = Other(f.state);
+    return b;
+}
+
 }  // namespace
 
-std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t nodeBudget,
+std::vector<BoardPoint> SearchMove(const Board& board, int contestant, std::int64_t nodeBudget,
                                    std::int64_t* nodesUsed) {
     if (nodesUsed) *nodesUsed = 0;
-    Position pos(board);
+    Position pos(AsContestantOne(board, contestant));
+    const int me = 1;
     const int other = Other(me);
     constexpr int centre = boardSize / 2;
     if (pos.Stones() == 0) return {{centre, centre}};
@@ -134,7 +147,7 @@ std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t node
         }
     }
     nodes.LiftPhaseLimit();
-    if (moves.size() > 12) moves.resize(12);
+    if (moves.size() > 20) moves.resize(20);
     AlphaBetaSearch search(pos, nodes);
     const std::vector<int> best = search.BestMoves(me, moves, maxSearchDepth);
     used();
