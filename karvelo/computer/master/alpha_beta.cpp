@@ -29,9 +29,22 @@ AlphaBetaSearch::AlphaBetaSearch(Position& pos, NodeBudget& nodes)
     for (auto& k : killers_) k = {noCell, noCell};
 }
 
-int AlphaBetaSearch::Evaluate(int ownSum, int otherSum) const {
+int AlphaBetaSearch::Evaluate(const Prospects& own, const Prospects& theirs) const {
     // The side on move gets to use its chances first.
-    return ownSum + ownSum / 4 - otherSum;
+    int score = own.weight + own.weight / 4 - theirs.weight;
+    // Combinations decide games before the weights do. On move, a four-three wins unless the
+    // block of its four makes a four in reply; a double three wins unless the other side has a
+    // four to gain time with. Not on move, the other side's open four in one must be met at once.
+    if (own.fourThrees > 0)
+        score += 4000;
+    else if (own.doubleThrees > 0 && theirs.fours == 0)
+        score += 2000;
+    if (theirs.unstoppable > 0 && own.fours == 0)
+        score -= 1500;
+    else if (theirs.fourThrees > 0)
+        score -= 800;
+    if (theirs.doubleThrees > 0) score -= 400;
+    return score;
 }
 
 void AlphaBetaSearch::RememberCutoff(int mover, int cell, int depth, int ply) {
@@ -61,51 +74,39 @@ int AlphaBetaSearch::Search(int mover, int depth, int alpha, int beta, int ply) 
         }
     }
 
+    // The board's prospects settle the leaves and the forced moves without visiting the fields.
+    const Prospects own = pos_.ProspectsOf(mover);
+    const Prospects theirs = pos_.ProspectsOf(other);
+    if (own.fives > 0) return winScore - ply - 1;
+    if (theirs.fives >= 2) return -(winScore - ply - 2);
+    if (theirs.fives == 0 && own.unstoppable > 0) return winScore - ply - 3;
+    if (ply >= maxPly || (depth <= 0 && theirs.fives == 0)) return Evaluate(own, theirs);
+
     CellList cells;
     pos_.NearbyEmpty(cells);
     if (cells.size == 0) return 0;  // a full board: nobody wins
 
     std::array<ScoredMove, boardSize * boardSize> moves;
     int count = 0;
-    int otherFive = noCell;
-    int otherFives = 0;
-    bool ownUnstoppable = false;
-    bool otherThreatens = false;  // the other side could make an open four next
-    int ownSum = 0;
-    int otherSum = 0;
-    for (int i = 0; i < cells.size; ++i) {
-        const int cell = cells[i];
-        const MoveShapes own = pos_.ShapesOf(cell, mover);
-        if (own.MakesFive()) return winScore - ply - 1;
-        const MoveShapes theirs = pos_.ShapesOf(cell, other);
-        if (theirs.MakesFive()) {
-            otherFive = cell;
-            ++otherFives;
-        }
-        ownUnstoppable = ownUnstoppable || own.MakesUnstoppableFour();
-        otherThreatens = otherThreatens || theirs.MakesUnstoppableFour();
-        ownSum += own.weight;
-        otherSum += theirs.weight;
-        moves[std::size_t(count++)] = {cell, MoveValue(own, theirs)};
-    }
-    if (otherFives >= 2) return -(winScore - ply - 2);
-
-    if (otherFive != noCell) {
+    if (theirs.fives > 0) {
         // The one move left; searched even at the horizon, so a chain of fours is seen through.
-        if (ply >= maxPly) return Evaluate(ownSum, otherSum);
-        count = 1;
-        moves[0] = {otherFive, 0};
+        for (int i = 0; i < cells.size && count == 0; ++i)
+            if (pos_.ShapesOf(cells[i], other).MakesFive()) moves[0] = {cells[i], 0}, count = 1;
         depth = std::max(depth, 1);
     } else {
-        if (ownUnstoppable) return winScore - ply - 3;
-        if (depth <= 0 || ply >= maxPly) return Evaluate(ownSum, otherSum);
+        const bool otherThreatens = theirs.unstoppable > 0;  // the other side could make an open four next
+        for (int i = 0; i < cells.size; ++i) {
+            const int cell = cells[i];
+            moves[std::size_t(count++)] = {cell,
+                                           MoveValue(pos_.ShapesOf(cell, mover), pos_.ShapesOf(cell, other))};
+        }
         if (otherThreatens) {
             // Against an open three only own fours and the fields that break the three count.
             int kept = 0;
             for (int i = 0; i < count; ++i) {
                 const int cell = moves[std::size_t(i)].cell;
-                const MoveShapes theirs = pos_.ShapesOf(cell, other);
-                if (pos_.ShapesOf(cell, mover).MakesFour() || theirs.openFours > 0 || theirs.fours > 0)
+                const MoveShapes blocks = pos_.ShapesOf(cell, other);
+                if (pos_.ShapesOf(cell, mover).MakesFour() || blocks.openFours > 0 || blocks.fours > 0)
                     moves[std::size_t(kept++)] = moves[std::size_t(i)];
             }
             count = kept;

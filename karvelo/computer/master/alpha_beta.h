@@ -39,7 +39,7 @@ private:
     bool aborted_ = false;
 
     int Search(int mover, int depth, int alpha, int beta, int ply);
-    int Evaluate(int ownSum, int otherSum) const;
+    int Evaluate(const Prospects& own, const Prospects& theirs) const;
     void RememberCutoff(int mover, int cell, int depth, int ply);
 };
 

@@ -10,8 +10,12 @@ class NodeBudget {
 public:
     explicit NodeBudget(std::int64_t total) : total_(total), limit_(total) {}
 
-    // Counts one node; false once the current limit is spent.
-    bool Spend() { return ++used_ <= limit_; }
+    // Counts one node; false, counting nothing, once the current limit is spent.
+    bool Spend() {
+        if (used_ >= limit_) return false;
+        ++used_;
+        return true;
+    }
     bool Spent() const { return used_ >= limit_; }
     std::int64_t Used() const { return used_; }
     std::int64_t Total() const { return total_; }

@@ -73,6 +73,30 @@ inline constexpr std::array<std::uint32_t, 10> packedShapes = {
     PackedShape(LineShape::OpenThree), PackedShape(LineShape::Four),    PackedShape(LineShape::OpenFour),
     PackedShape(LineShape::Five)};
 
+inline MoveShapes Unpack(std::uint32_t sum) {
+    MoveShapes m;
+    m.fives = int(sum & 15);
+    m.openFours = int(sum >> 4 & 15);
+    m.fours = int(sum >> 8 & 15);
+    m.openThrees = int(sum >> 12 & 15);
+    m.weight = int(sum >> 16);
+    return m;
+}
+
+// What the empty fields near a stone (within two, where the search moves) offer one contestant,
+// kept up to date with every stone, so that a leaf of the search is valued without visiting them.
+struct Prospects {
+    int weight = 0;        // the weights of every move's shapes
+    int fives = 0;         // fields that complete five
+    int fours = 0;         // fields that make a four of any kind
+    int unstoppable = 0;   // fields that make an open four or two fours
+    int fourThrees = 0;    // fields that make a four and an open three at once
+    int doubleThrees = 0;  // fields that make two open threes at once
+};
+
+// PackedShape of every line key's shape; built once, never changed.
+const std::array<std::uint32_t, lineKeyCount>& PackedKeyTable();
+
 class Position {
 public:
     explicit Position(const Board& board);
@@ -85,19 +109,13 @@ public:
     LineShape Shape(int cell, int direction, int contestant) const {
         return shapes_[key_[cell][direction][contestant - 1]];
     }
-    MoveShapes ShapesOf(int cell, int contestant) const {
-        const auto& keys = key_[cell];
-        const int c = contestant - 1;
-        const std::uint32_t sum =
-            packedShapes[std::size_t(shapes_[keys[0][c]])] + packedShapes[std::size_t(shapes_[keys[1][c]])] +
-            packedShapes[std::size_t(shapes_[keys[2][c]])] + packedShapes[std::size_t(shapes_[keys[3][c]])];
-        MoveShapes m;
-        m.fives = int(sum & 15);
-        m.openFours = int(sum >> 4 & 15);
-        m.fours = int(sum >> 8 & 15);
-        m.openThrees = int(sum >> 12 & 15);
-        m.weight = int(sum >> 16);
-        return m;
+    MoveShapes ShapesOf(int cell, int contestant) const { return Unpack(packed_[cell][contestant - 1]); }
+
+    // What the empty fields near a stone offer `contestant`.
+    Prospects ProspectsOf(int contestant) const {
+        const std::uint64_t counts = counts_[std::size_t(contestant - 1)];
+        const auto field = [counts](int i) { return int(counts >> (12 * i) & 4095); };
+        return {weight_[std::size_t(contestant - 1)], field(0), field(1), field(2), field(3), field(4)};
     }
 
     void Place(int cell, int contestant);
@@ -112,13 +130,34 @@ public:
 
 private:
     const std::array<LineShape, lineKeyCount>& shapes_ = LineShapeTable();
+    const std::array<std::uint32_t, lineKeyCount>& packedOfKey_ = PackedKeyTable();
     std::array<std::uint8_t, cellCount> state_{};
     std::array<std::uint8_t, cellCount> near_{};
     std::array<std::array<std::array<std::uint16_t, 2>, 4>, cellCount> key_{};
+    // Per field and contestant the packed shapes of its four lines (see PackedShape).
+    std::array<std::array<std::uint32_t, 2>, cellCount> packed_{};
+    // The prospects of each contestant: the weight, and the five counts in twelve bits each.
+    std::array<int, 2> weight_{};
+    std::array<std::uint64_t, 2> counts_{};
     std::uint64_t hash_ = 0;
     int stones_ = 0;
 
     void Shift(int cell, int contestant, int sign);
+    void Near(int cell, int sign);
+    // Adds (sign 1) or removes (sign -1) an empty field's part of the prospects.
+    void Count(int cell, int c, int sign) {
+        const std::uint32_t sum = packed_[std::size_t(cell)][std::size_t(c)];
+        weight_[std::size_t(c)] += sign * int(sum >> 16);
+        counts_[std::size_t(c)] += std::uint64_t(std::int64_t(sign)) * CountsOf(sum);
+    }
+    // One field's part of the prospects' counts.
+    static std::uint64_t CountsOf(std::uint32_t sum) {
+        const std::uint32_t fives = sum & 15, openFours = sum >> 4 & 15, fours = sum >> 8 & 15,
+                            openThrees = sum >> 12 & 15;
+        return std::uint64_t(fives != 0) | std::uint64_t((sum & 0xFFF) != 0) << 12 |
+               std::uint64_t(openFours != 0 || fours >= 2) << 24 |
+               std::uint64_t(fours != 0 && openThrees != 0) << 36 | std::uint64_t(openThrees >= 2) << 48;
+    }
 };
 
 }  // namespace karvelo::master

@@ -16,6 +16,7 @@ namespace {
 constexpr int maxChainFours = 12;   // with the five that ends it, 25 plies
 constexpr int maxSearchDepth = 12;  // the budget ends the deepening long before
 constexpr int defenceCandidates = 20;
+constexpr int maxThreats = 8;
 
 std::vector<BoardPoint> PointsOf(std::vector<int> cells) {
     std::sort(cells.begin(), cells.end());  // cell order is x-major
@@ -35,12 +36,58 @@ std::vector<int> OrderedMoves(const Position& pos, const CellList& cells, int me
     return moves;
 }
 
+// Whether `me` playing `cell` leaves the other side without the win `wins` looks for. A four of
+// its own is answered first, by force: the four holds if, with the block on the board, the other
+// still has no win.
+template <class Wins> bool Holds(Position& pos, int cell, int me, Wins wins) {
+    const int other = Other(me);
+    pos.Place(cell, me);
+    std::vector<int> five;
+    for (int d = 0; d < 4; ++d) pos.FiveFieldsAlong(cell, d, me, five);
+    if (five.size() == 1) pos.Place(five[0], other);
+    const bool holds = five.size() >= 2 || !wins();
+    if (five.size() == 1) pos.Take(five[0]);
+    pos.Take(cell);
+    return holds;
+}
+
+// The fields of `candidates` that hold against `wins`, within a slice of `slice` nodes of their
+// own; the fields the slice did not reach are kept, never dropped unexamined. All of them if
+// none holds: then the search picks the longest resistance.
+template <class Wins>
+std::vector<int> Defences(Position& pos, NodeBudget& nodes, const std::vector<int>& candidates, int me,
+                          std::int64_t slice, Wins wins) {
+    nodes.LimitPhase(slice);
+    std::vector<int> holding;
+    std::size_t i = 0;
+    for (; i < candidates.size(); ++i) {
+        const bool holds = Holds(pos, candidates[i], me, wins);
+        if (nodes.Spent()) break;  // this check was cut short
+        if (holds) holding.push_back(candidates[i]);
+    }
+    for (; i < candidates.size(); ++i) holding.push_back(candidates[i]);
+    return holding.empty() ? candidates : holding;
+}
+
+// The board as seen by contestant 1: the search always plays contestant 1, so that its hashes, and
+// with them the collisions in its tables, do not depend on which number the mover has; the game
+// and pbrain-karvelo number the same player differently and must find the same fields.
+Board AsContestantOne(const Board& board, int me) {
+    Board b = board;
+    if (me == 2)
+        for (auto& column : b)
+            for (Field& f : column)
+                if (f.state == 1 || f.state == 2) f.state = Other(f.state);
+    return b;
+}
+
 }  // namespace
 
-std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t nodeBudget,
+std::vector<BoardPoint> SearchMove(const Board& board, int contestant, std::int64_t nodeBudget,
                                    std::int64_t* nodesUsed) {
     if (nodesUsed) *nodesUsed = 0;
-    Position pos(board);
+    Position pos(AsContestantOne(board, contestant));
+    const int me = 1;
     const int other = Other(me);
     constexpr int centre = boardSize / 2;
     if (pos.Stones() == 0) return {{centre, centre}};
@@ -73,24 +120,34 @@ std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t node
     }
 
     std::vector<int> moves = OrderedMoves(pos, cells, me);
+    const std::vector<int> candidates(moves.begin(),
+                                      moves.begin() + std::min<int>(int(moves.size()), defenceCandidates));
     // Defence: if the other side, were it on move, would win by fours (an open three included),
     // keep only the fields after which it no longer does.
-    nodes.LimitPhase(nodes.Total() / 4);
+    nodes.LimitPhase(nodes.Total() / 8);
     if (chains.FindWin(other, maxChainFours, nullptr)) {
-        std::vector<int> refuting;
-        const int tried = std::min<int>(int(moves.size()), defenceCandidates);
-        for (int i = 0; i < tried && !nodes.Spent(); ++i) {
-            const int cell = moves[std::size_t(i)];
-            if (pos.ShapesOf(cell, me).MakesFour()) continue;  // a four only postpones the question
-            pos.Place(cell, me);
-            const bool stillWins = chains.FindWin(other, maxChainFours, nullptr);
-            pos.Take(cell);
-            if (!stillWins && !nodes.Spent()) refuting.push_back(cell);
+        moves = Defences(pos, nodes, candidates, me, nodes.Total() / 4,
+                         [&] { return chains.FindWin(other, maxChainFours, nullptr); });
+    } else if (!nodes.Spent()) {
+        // Threats with threes: its own win first, then the other's, whose first move joins the
+        // fields tried against it.
+        ThreatSpaceSearch threats(pos, nodes);
+        nodes.LimitPhase(nodes.Total() / 8);
+        if (threats.FindWin(me, maxThreats, &first)) {
+            used();
+            return PointsOf({first});
         }
-        if (!refuting.empty()) moves = refuting;
+        nodes.LimitPhase(nodes.Total() / 8);
+        int otherFirst = noCell;
+        if (threats.FindWin(other, maxThreats, &otherFirst)) {
+            std::vector<int> tried = candidates;
+            if (std::find(tried.begin(), tried.end(), otherFirst) == tried.end()) tried.push_back(otherFirst);
+            moves = Defences(pos, nodes, tried, me, nodes.Total() / 4,
+                             [&] { return threats.FindWin(other, maxThreats, nullptr); });
+        }
     }
     nodes.LiftPhaseLimit();
-    if (moves.size() > 12) moves.resize(12);
+    if (moves.size() > 20) moves.resize(20);
     AlphaBetaSearch search(pos, nodes);
     const std::vector<int> best = search.BestMoves(me, moves, maxSearchDepth);
     used();

@@ -98,4 +98,103 @@ bool FourChainSearch::Win(int attacker, int foursLeft, int* firstMove) {
     return false;
 }
 
+ThreatSpaceSearch::ThreatSpaceSearch(Position& pos, NodeBudget& nodes)
+    : pos_(pos), nodes_(nodes), failed_(std::size_t(1) << failedTableBits, 0) {}
+
+bool ThreatSpaceSearch::FindWin(int attacker, int maxThreats, int* firstMove) {
+    return Win(attacker, maxThreats, firstMove);
+}
+
+int ThreatSpaceSearch::FiveField(int contestant) const {
+    CellList cells;
+    pos_.NearbyEmpty(cells);
+    for (int i = 0; i < cells.size; ++i)
+        if (pos_.ShapesOf(cells[i], contestant).MakesFive()) return cells[i];
+    return noCell;
+}
+
+bool ThreatSpaceSearch::Win(int attacker, int threatsLeft, int* firstMove) {
+    if (!nodes_.Spend()) return false;
+    const int defender = Other(attacker);
+    const Prospects own = pos_.ProspectsOf(attacker);
+    const Prospects theirs = pos_.ProspectsOf(defender);
+    if (own.fives > 0 || (theirs.fives == 0 && own.unstoppable > 0)) {
+        if (firstMove) {
+            CellList cells;
+            pos_.NearbyEmpty(cells);
+            int best = noCell, bestRank = -1;
+            for (int i = 0; i < cells.size; ++i) {
+                const MoveShapes m = pos_.ShapesOf(cells[i], attacker);
+                const int rank = m.MakesFive() ? 2 : m.MakesUnstoppableFour() ? 1 : 0;
+                if (rank > bestRank) best = cells[i], bestRank = rank;
+            }
+            *firstMove = best;
+        }
+        return true;
+    }
+    if (theirs.fives >= 2 || threatsLeft <= 0) return false;
+    const std::uint64_t key = FailureKey(pos_.Hash(), attacker, threatsLeft);
+    if (failed_[key & (failed_.size() - 1)] == key) return false;
+
+    std::array<FourMove, boardSize * boardSize> threats;
+    int count = 0;
+    if (theirs.fives == 1) {
+        // The defender's four must be blocked: that block is the attacker's only move.
+        threats[std::size_t(count++)] = {FiveField(defender), 0};
+    } else {
+        CellList cells;
+        pos_.NearbyEmpty(cells);
+        for (int i = 0; i < cells.size; ++i) {
+            const MoveShapes m = pos_.ShapesOf(cells[i], attacker);
+            if (!m.MakesFour() && m.openThrees == 0) continue;
+            const int rank = (m.fours > 0 && m.openThrees > 0 ? 1 << 22 : 0) +
+                             (m.openThrees >= 2 ? 1 << 21 : 0) + (m.MakesFour() ? 1 << 20 : 0) + m.weight;
+            threats[std::size_t(count++)] = {cells[i], rank};
+        }
+        std::stable_sort(threats.begin(), threats.begin() + count,
+                         [](const FourMove& a, const FourMove& b) { return a.rank > b.rank; });
+    }
+    for (int i = 0; i < count; ++i) {
+        const int move = threats[std::size_t(i)].cell;
+        pos_.Place(move, attacker);
+        const bool won = Defended(attacker, threatsLeft - 1);
+        pos_.Take(move);
+        if (won) {
+            if (firstMove) *firstMove = move;
+            return true;
+        }
+        if (nodes_.Spent()) return false;
+    }
+    failed_[key & (failed_.size() - 1)] = key;
+    return false;
+}
+
+// The attacker has moved: whether every reply of the defender still loses.
+bool ThreatSpaceSearch::Defended(int attacker, int threatsLeft) {
+    const int defender = Other(attacker);
+    const Prospects own = pos_.ProspectsOf(attacker);
+    if (own.fives >= 2) return true;
+    if (pos_.ProspectsOf(defender).fives > 0) return false;  // the defender wins first
+    CellList replies;
+    if (own.fives == 1) {
+        replies.Push(FiveField(attacker));
+    } else if (own.unstoppable > 0) {
+        CellList cells;
+        pos_.NearbyEmpty(cells);
+        for (int i = 0; i < cells.size; ++i)
+            if (pos_.ShapesOf(cells[i], attacker).MakesFour() ||
+                pos_.ShapesOf(cells[i], defender).MakesFour())
+                replies.Push(cells[i]);
+    } else {
+        return false;  // no threat: the defender is free
+    }
+    for (int i = 0; i < replies.size; ++i) {
+        pos_.Place(replies[i], defender);
+        const bool won = Win(attacker, threatsLeft, nullptr);
+        pos_.Take(replies[i]);
+        if (!won) return false;
+    }
+    return true;
+}
+
 }  // namespace karvelo::master

@@ -31,4 +31,26 @@ private:
     void RememberFailure(int attacker, int foursLeft);
 };
 
+// The search for a forced win by threats: the attacker makes a four or an open three with every
+// move. A four leaves the defender one reply; an open three every field that would give the
+// attacker a four (which includes all that stop the open four) and every four of the defender's
+// own. A win found holds against every defence; one cut short by the budget is not found.
+class ThreatSpaceSearch {
+public:
+    ThreatSpaceSearch(Position& pos, NodeBudget& nodes);
+
+    // Whether `attacker`, on move, wins by at most `maxThreats` threats; *firstMove gets the
+    // field to start with.
+    bool FindWin(int attacker, int maxThreats, int* firstMove);
+
+private:
+    Position& pos_;
+    NodeBudget& nodes_;
+    std::vector<std::uint64_t> failed_;  // as in FourChainSearch
+
+    bool Win(int attacker, int threatsLeft, int* firstMove);
+    bool Defended(int attacker, int threatsLeft);
+    int FiveField(int contestant) const;
+};
+
 }  // namespace karvelo::master
