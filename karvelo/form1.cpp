@@ -9,7 +9,7 @@
 #include "karvelo/board_keyboard.h"
 #include "karvelo/drawing.h"
 #include "karvelo/message_boxes.h"
-#include "karvelo/roster/codepage1250.h"
+#include "karvelo/roster/name_text.h"
 #include "karvelo/roster/player_editor_speech.h"
 #include "karvelo/tab_order.h"
 
@@ -27,11 +27,10 @@
 
 namespace karvelo {
 
-QString NameText(const char* cp1250) { return QString::fromStdString(Cp1250ToUtf8(cp1250)); }
-
 TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     : boxes_(boxes), random_(random), rosterFile_("data.dat"),
-      engine_(matchState, roster, rosterFile_, random_, computer_, *this) {
+      engine_(matchState, roster, rosterFile_, random_, computer_, *this),
+      editor_(*this, {L, LB0, E0, E1, CB, B}, roster, rosterFile_) {
     BuildWindow();          // 1
     LoadRosterAtStartup();  // 2; the generator (3) is seeded by whoever hands it in
     ApplyTheme(0);          // 4-7: the images exist empty, the settings hold their start values
@@ -401,5 +400,15 @@ void TForm1::BoardMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y
     // ignores it.
     engine_.HumanMove((x - 20) / field.width(), (y - 20) / field.height());
 }
+
+// The player editor page's controls.
+void TForm1::LB0Click() { editor_.ListClicked(); }
+void TForm1::B1Click() { editor_.Rename(); }
+void TForm1::B2Click() { editor_.Create(); }
+void TForm1::B3Click() { editor_.Delete(); }
+void TForm1::B4Click() { editor_.MoveUp(); }
+void TForm1::B5Click() { editor_.MoveDown(); }
+void TForm1::B6Click() { editor_.SortByScore(); }
+void TForm1::B7Click() { editor_.SortByType(); }
 
 }  // namespace karvelo

@@ -9,6 +9,8 @@
 #include "karvelo/match/match_host.h"
 #include "karvelo/match/match_state.h"
 #include "karvelo/picture_control.h"
+#include "karvelo/roster/page_host.h"
+#include "karvelo/roster/player_editor_page.h"
 #include "karvelo/roster/player_record.h"
 #include "karvelo/roster/roster_file.h"
 #include "karvelo/theme_images.h"
@@ -34,7 +36,7 @@ class BoardAccessibility;
 class BoardKeyboard;
 class MessageBoxes;
 
-class TForm1 final : public QMainWindow, public MatchHost {
+class TForm1 final : public QMainWindow, public MatchHost, public PageHost {
 public:
     // Performs the whole start-up; throws when it cannot complete (an image that will not load).
     TForm1(MessageBoxes& boxes, RandomSource& random);
@@ -57,7 +59,7 @@ public:
     void CB4Change();
     void B0Click();
     void LB0Click();
-    void ShowPlayerDetails(int index);  // the details of a used roster entry on the player editor page
+    void ShowPlayerDetails(int index) { editor_.ShowPlayerDetails(index); }
     void B1Click();
     void B2Click();
     void B3Click();
@@ -66,8 +68,13 @@ public:
     void B6Click();
     void B7Click();
 
-    // Drawing of the match screen and the pages.
-    void HideAllControls();
+    // PageHost: the pages' controls.
+    void HideAllControls() override;
+    void Place(QWidget* control, int left, int top, int width = -1, int height = -1) override;
+    void PlaceLabel(int slot, int left, int top, const QString& caption) override;
+    void FocusPageStart() override;
+
+    // Drawing of the match screen.
     void PaintBoardFrame();
     void RepaintMatchScreen();
 
@@ -84,7 +91,7 @@ public:
     void LoadThemeImages() override;
     void LetPendingEventsRun() override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
-    void Warn(const std::string& text) override;
+    void Warn(const std::string& text) override;  // MatchHost and PageHost
     void OpenMatchSetupPage() override { Hrat1Click(); }
 
     // State, read by tests and the pages.
@@ -135,21 +142,11 @@ private:
     // The match guard of the menu commands; true when the command may go on.
     bool GuardPasses();
     void AttachToClient(QWidget* control);
-    // A page opened by a command: the keyboard starts at its first control, which a reader speaks.
-    void FocusPageStart();
-    // Places a control on the client area and shows it; width or height -1 keeps its own size.
-    void Place(QWidget* control, int left, int top, int width = -1, int height = -1);
-    void PlaceLabel(int slot, int left, int top, const QString& caption);
     // One field of the board picture redrawn from the match state, and shown.
     void RepaintField(int column, int row);
     void PlaceTurnMarks();  // the on-move icon and the "<" beside the name on move
     void ShowContestantDetails(int contestantIndex, QLabel* scoreLabel, QLabel* typeLabel);
     void DescribeContestantChoices();
-    // The player editor page.
-    void BuildPlayerEditorPage();
-    void HidePlayerDetails();
-    int SelectedEntry() const;                               // the highlighted entry of LB0, -1 for none
-    bool StorePlayerEdit(Roster edited, int reselect = -1);  // false: not stored, the user was told
     bool IsUsedEntry(int index) const { return index >= 0 && index < roster.rosterCount; }
     void Inform(const QString& caption, const QString& text);
     QList<QWidget*> RuntimeControls() const;
@@ -159,14 +156,12 @@ private:
     RosterFile rosterFile_;
     ComputerLevels computer_;
     MatchEngine engine_;
+    PlayerEditorPage editor_;
     int boxesOpen_ = 0;
     int pageCount_ = 0;  // pages shown so far, to tell whether the page is still the one shown
     BoardKeyboard* boardKeys_ = nullptr;         // owned by boardImage
     BoardAccessibility* boardReader_ = nullptr;  // owned by boardImage
     std::unique_ptr<LastMoveMark> lastMove_;
 };
-
-// Roster names are code page 1250 bytes; the screen shows them as Unicode.
-QString NameText(const char* cp1250);
 
 }  // namespace karvelo

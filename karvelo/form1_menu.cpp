@@ -47,6 +47,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
+void TForm1::Edithracu1Click() {
+    if (BoxOpen() || !GuardPasses()) return;
+    editor_.Build();
+    FocusPageStart();
+}
+
 void TForm1::Info1Click() {
     Inform(QStringLiteral("Informace o programu"), QStringLiteral("Program:\t\tKarvelo\n"
                                                                   "Autor:\t\tVývojový tým Karvela\n"

@@ -2,6 +2,7 @@
 // The match set-up page: contestants, symbols, first mover, field values, and the match start.
 
 #include "karvelo/form1.h"
+#include "karvelo/roster/name_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player editor page: the roster list, a new player, one player's details, and the changes,
-// each stored in data.dat at once.
+#include "karvelo/roster/player_editor_page.h"
 
 #include "common/spoken_focus.h"
-#include "karvelo/form1.h"
+#include "karvelo/roster/name_text.h"
 #include "karvelo/roster/player_editor_speech.h"
 #include "karvelo/roster/roster_edits.h"
+#include "karvelo/roster/roster_file.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -52,61 +52,56 @@ QStringList SortOrder(const Roster& roster, bool byScore) {
 
 }  // namespace
 
-void TForm1::Edithracu1Click() {
-    if (BoxOpen() || !GuardPasses()) return;
-    BuildPlayerEditorPage();
-    FocusPageStart();
-}
-
-// Run by the menu command and again after every change, which must never be refused by the guard.
-void TForm1::BuildPlayerEditorPage() {
-    HideAllControls();
-    E1->clear();  // the name of whoever was selected before is not left for a reader to find
-    PlaceLabel(2, 20, 20, QStringLiteral("Seznam hráčů:"));
+void PlayerEditorPage::Build() {
+    QListWidget* LB0 = c_.LB0;
+    const std::array<QPushButton*, 8>& B = c_.B;
+    host_.HideAllControls();
+    c_.E1->clear();  // the name of whoever was selected before is not left for a reader to find
+    host_.PlaceLabel(2, 20, 20, QStringLiteral("Seznam hráčů:"));
     {
         // Filling the list is no choice of the user's.
         const QSignalBlocker quiet(LB0);
         LB0->clear();
-        for (int i = 0; i < roster.rosterCount; ++i) {
+        for (int i = 0; i < roster_.rosterCount; ++i) {
             // A reader hears the score and type with the name: the labels beside the list are
             // out of its reach.
-            auto* item = new QListWidgetItem(NameText(roster.roster[i].name), LB0);
-            item->setData(Qt::AccessibleTextRole, EntrySpeech(roster.roster[i]));
+            auto* item = new QListWidgetItem(NameText(roster_.roster[i].name), LB0);
+            item->setData(Qt::AccessibleTextRole, EntrySpeech(roster_.roster[i]));
         }
     }
-    Place(LB0, 20, 40, 60, 150);
+    host_.Place(LB0, 20, 40, 60, 150);
 
-    PlaceLabel(3, 220, 20, QStringLiteral("Vytvoření nového hráče:"));
-    E0->setText(QStringLiteral("Jméno"));
-    Place(E0, 220, 40, 60);
-    QComboBox* types = CB[5];
+    host_.PlaceLabel(3, 220, 20, QStringLiteral("Vytvoření nového hráče:"));
+    c_.E0->setText(QStringLiteral("Jméno"));
+    host_.Place(c_.E0, 220, 40, 60);
+    QComboBox* types = c_.CB[5];
     types->clear();
     for (std::int32_t type = Human; type <= CpuMaster; ++type)
         types->addItem(QString::fromUtf8(LongTypeText(type)));
     types->setEditable(false);
     types->setCurrentIndex(0);
     // Wider than 80 only as far as "CPU začátečník" needs, so that no type shows cut off.
-    Place(types, 290, 40, std::max(80, types->sizeHint().width()));
+    host_.Place(types, 290, 40, std::max(80, types->sizeHint().width()));
     B[2]->setText(QStringLiteral("Vytvořit"));
-    Place(B[2], 290, 70, 81);
+    host_.Place(B[2], 290, 70, 81);
 
-    PlaceLabel(5, 100, 50, QStringLiteral("Skóre:"));
-    PlaceLabel(7, 100, 70, QStringLiteral("Typ:"));
+    host_.PlaceLabel(5, 100, 50, QStringLiteral("Skóre:"));
+    host_.PlaceLabel(7, 100, 70, QStringLiteral("Typ:"));
     B[6]->setText(QStringLiteral("Seřadit hráče podle skóre"));
-    Place(B[6], 20, 200, 155);
+    host_.Place(B[6], 20, 200, 155);
     B[7]->setText(QStringLiteral("Seřadit hráče podle typu"));
-    Place(B[7], 20, 230, 155);
+    host_.Place(B[7], 20, 230, 155);
 }
 
-int TForm1::SelectedEntry() const {
+int PlayerEditorPage::SelectedEntry() const {
     // What the user sees highlighted, not the list's current row, which outlives the highlight.
-    const QList<QListWidgetItem*> selected = LB0->selectedItems();
+    const QList<QListWidgetItem*> selected = c_.LB0->selectedItems();
     if (selected.size() != 1) return -1;
-    const int row = LB0->row(selected.front());
+    const int row = c_.LB0->row(selected.front());
     return IsUsedEntry(row) ? row : -1;
 }
 
-void TForm1::LB0Click() {
+void PlayerEditorPage::ListClicked() {
     const int index = SelectedEntry();
     if (index < 0)
         HidePlayerDetails();
@@ -114,45 +109,48 @@ void TForm1::LB0Click() {
         ShowPlayerDetails(index);
 }
 
-void TForm1::ShowPlayerDetails(int index) {
+void PlayerEditorPage::ShowPlayerDetails(int index) {
     if (!IsUsedEntry(index)) return;
-    const PlayerRecord& entry = roster.roster[index];
-    PlaceLabel(6, 140, 50, QString::number(entry.score));
+    const std::array<QLabel*, 24>& L = c_.L;
+    const std::array<QPushButton*, 8>& B = c_.B;
+    QLineEdit* E1 = c_.E1;
+    const PlayerRecord& entry = roster_.roster[index];
+    host_.PlaceLabel(6, 140, 50, QString::number(entry.score));
     if (const char* type = ShortTypeText(entry.type)) L[8]->setText(QString::fromUtf8(type));
-    Place(L[8], 140, 70);
+    host_.Place(L[8], 140, 70);
     E1->setText(NameText(entry.name));
     E1->setCursorPosition(0);  // a long name shows its beginning
-    Place(E1, 100, 90, 74);
+    host_.Place(E1, 100, 90, 74);
     B[1]->setText(QStringLiteral("Přejmenovat"));
-    Place(B[1], 100, 115);
+    host_.Place(B[1], 100, 115);
     B[3]->setText(QStringLiteral("Odstranit"));
-    Place(B[3], 100, 145);
+    host_.Place(B[3], 100, 145);
     B[4]->setText(QStringLiteral("Nahoru"));
-    Place(B[4], 100, 176, 42, 16);
+    host_.Place(B[4], 100, 176, 42, 16);
     B[5]->setText(QStringLiteral("Dolů"));
-    Place(B[5], 143, 176, 32, 16);
+    host_.Place(B[5], 143, 176, 32, 16);
 }
 
-void TForm1::HidePlayerDetails() {
-    const QList<QWidget*> details{L[6], L[8], E1, B[1], B[3], B[4], B[5]};
+void PlayerEditorPage::HidePlayerDetails() {
+    const QList<QWidget*> details{c_.L[6], c_.L[8], c_.E1, c_.B[1], c_.B[3], c_.B[4], c_.B[5]};
     for (QWidget* detail : details) detail->hide();
 }
 
 // The edit is made on a copy: when data.dat cannot be written, the table and the page stay as the
 // user sees them and only the reason is shown.
-bool TForm1::StorePlayerEdit(Roster edited, int reselect) {
+bool PlayerEditorPage::StoreEdit(Roster edited, int reselect) {
     if (const std::string failure = StoreRoster(edited, rosterFile_); !failure.empty()) {
-        Warn(failure);
+        host_.Warn(failure);
         return false;
     }
-    roster = std::move(edited);
+    roster_ = std::move(edited);
     // Rebuilding hides the pressed button for a moment; the keyboard stays with it when it returns.
     const QPointer<QWidget> focused = QApplication::focusWidget();
-    BuildPlayerEditorPage();
+    Build();
     if (IsUsedEntry(reselect)) {
         {
-            const QSignalBlocker quiet(LB0);
-            LB0->setCurrentRow(reselect);
+            const QSignalBlocker quiet(c_.LB0);
+            c_.LB0->setCurrentRow(reselect);
         }
         ShowPlayerDetails(reselect);
     }
@@ -161,77 +159,74 @@ bool TForm1::StorePlayerEdit(Roster edited, int reselect) {
 }
 
 // A refusal is spoken from its box; a refusal without a box and every change are spoken here.
-void TForm1::B2Click() {
-    Roster edited = roster;
-    const RosterEdit edit = CreatePlayer(edited, CB[5]->currentIndex(), TypedName(E0));
-    if (!edit.refusal.empty()) Warn(edit.refusal);
-    if (edit.changed && StorePlayerEdit(std::move(edited)))
-        SpeakOutcome(*LB0, CreatedSpeech(roster.roster[roster.rosterCount - 1]));
+void PlayerEditorPage::Create() {
+    Roster edited = roster_;
+    const RosterEdit edit = CreatePlayer(edited, c_.CB[5]->currentIndex(), TypedName(c_.E0));
+    if (!edit.refusal.empty()) host_.Warn(edit.refusal);
+    if (edit.changed && StoreEdit(std::move(edited)))
+        SpeakOutcome(*c_.LB0, CreatedSpeech(roster_.roster[roster_.rosterCount - 1]));
 }
 
-void TForm1::B1Click() {
+void PlayerEditorPage::Rename() {
     const int index = SelectedEntry();
-    Roster edited = roster;
-    const RosterEdit edit = RenamePlayer(edited, index, TypedName(E1));
-    if (!edit.refusal.empty()) Warn(edit.refusal);
+    Roster edited = roster_;
+    const RosterEdit edit = RenamePlayer(edited, index, TypedName(c_.E1));
+    if (!edit.refusal.empty()) host_.Warn(edit.refusal);
     if (!edit.changed) return;
-    const QString before = NameText(roster.roster[index].name);
-    if (StorePlayerEdit(std::move(edited), index))
-        SpeakOutcome(*LB0, RenamedSpeech(before, NameText(roster.roster[index].name)));
+    const QString before = NameText(roster_.roster[index].name);
+    if (StoreEdit(std::move(edited), index))
+        SpeakOutcome(*c_.LB0, RenamedSpeech(before, NameText(roster_.roster[index].name)));
 }
 
-void TForm1::B3Click() {
+void PlayerEditorPage::Delete() {
     const int index = SelectedEntry();
-    Roster edited = roster;
+    Roster edited = roster_;
     if (!DeletePlayer(edited, index)) return;
-    const QString name = NameText(roster.roster[index].name);
-    if (!StorePlayerEdit(std::move(edited))) return;
+    const QString name = NameText(roster_.roster[index].name);
+    if (!StoreEdit(std::move(edited))) return;
     // The button has gone with the details; the keyboard goes back to the list.
-    LB0->setFocus(Qt::OtherFocusReason);
-    const QString entry = EntryUnderCursor(*LB0);
-    SpeakOutcome(*LB0,
+    c_.LB0->setFocus(Qt::OtherFocusReason);
+    const QString entry = EntryUnderCursor(*c_.LB0);
+    SpeakOutcome(*c_.LB0,
                  entry.isEmpty() ? DeletedSpeech(name) : DeletedSpeech(name) + QLatin1Char(' ') + entry);
 }
 
-void TForm1::B4Click() {
+void PlayerEditorPage::MoveUp() {
     const int index = SelectedEntry();
     if (index < 0) return;
-    const QString name = NameText(roster.roster[index].name);
-    Roster edited = roster;
+    const QString name = NameText(roster_.roster[index].name);
+    Roster edited = roster_;
     if (!MovePlayerUp(edited, index))
-        SpeakOutcome(*LB0, NotMovedSpeech(name, true));
-    else if (StorePlayerEdit(std::move(edited), index - 1))
-        SpeakOutcome(*LB0, MovedSpeech(name, true, index));
+        SpeakOutcome(*c_.LB0, NotMovedSpeech(name, true));
+    else if (StoreEdit(std::move(edited), index - 1))
+        SpeakOutcome(*c_.LB0, MovedSpeech(name, true, index));
 }
 
-void TForm1::B5Click() {
+void PlayerEditorPage::MoveDown() {
     const int index = SelectedEntry();
     if (index < 0) return;
-    const QString name = NameText(roster.roster[index].name);
-    Roster edited = roster;
+    const QString name = NameText(roster_.roster[index].name);
+    Roster edited = roster_;
     if (!MovePlayerDown(edited, index))
-        SpeakOutcome(*LB0, NotMovedSpeech(name, false));
-    else if (StorePlayerEdit(std::move(edited), index + 1))
-        SpeakOutcome(*LB0, MovedSpeech(name, false, index + 2));
+        SpeakOutcome(*c_.LB0, NotMovedSpeech(name, false));
+    else if (StoreEdit(std::move(edited), index + 1))
+        SpeakOutcome(*c_.LB0, MovedSpeech(name, false, index + 2));
 }
 
-void TForm1::B6Click() {
-    const QStringList before = SortOrder(roster, true);
-    Roster edited = roster;
-    SortPlayersByScore(edited);
-    if (StorePlayerEdit(std::move(edited))) {
-        const QStringList after = SortOrder(roster, true);
-        SpeakOutcome(*LB0, SortedSpeech(true, after != before, after));
-    }
-}
+void PlayerEditorPage::SortByScore() { Sort(true); }
 
-void TForm1::B7Click() {
-    const QStringList before = SortOrder(roster, false);
-    Roster edited = roster;
-    SortPlayersByType(edited);
-    if (StorePlayerEdit(std::move(edited))) {
-        const QStringList after = SortOrder(roster, false);
-        SpeakOutcome(*LB0, SortedSpeech(false, after != before, after));
+void PlayerEditorPage::SortByType() { Sort(false); }
+
+void PlayerEditorPage::Sort(bool byScore) {
+    const QStringList before = SortOrder(roster_, byScore);
+    Roster edited = roster_;
+    if (byScore)
+        SortPlayersByScore(edited);
+    else
+        SortPlayersByType(edited);
+    if (StoreEdit(std::move(edited))) {
+        const QStringList after = SortOrder(roster_, byScore);
+        SpeakOutcome(*c_.LB0, SortedSpeech(byScore, after != before, after));
     }
 }
 

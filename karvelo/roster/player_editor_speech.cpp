@@ -2,7 +2,7 @@
 #include "karvelo/roster/player_editor_speech.h"
 
 #include "common/spoken_focus.h"
-#include "karvelo/form1.h"
+#include "karvelo/roster/name_text.h"
 
 #include <QEvent>
 #include <QFocusEvent>
