@@ -30,7 +30,7 @@ void FillBoardRect(QImage& surface, const QImage& pattern, int left, int top, in
     FillBoardRect(painter, pattern, left, top, right, bottom);
 }
 
-void PaintBoardFrame(QImage& board, const ThemeImages& images) {
+void DrawBoardFrame(QImage& board, const ThemeImages& images) {
     struct Target {
         int left, top, right, bottom;
     };
@@ -46,7 +46,7 @@ void PaintBoardFrame(QImage& board, const ThemeImages& images) {
     }
 }
 
-void PaintTitlePicture(QImage& board, const ThemeImages& images) {
+void DrawTitlePicture(QImage& board, const ThemeImages& images) {
     FillBoardRect(board, images.Frame(9, board.devicePixelRatio()), 0, 0, 480, 480);
     images.ReleaseFrameTwin(9);  // painted once, at start-up
 }
@@ -59,8 +59,8 @@ int ValueMarkIndex(std::int32_t v) {
     return 11;
 }
 
-void PaintFields(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
-                 int cellWidth, int cellHeight) {
+void DrawFields(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
+                int cellWidth, int cellHeight) {
     QPainter painter(&board);
     const qreal ratio = board.devicePixelRatio();
     auto fill = [&](const QImage& pattern, int i, int j) {
@@ -80,8 +80,8 @@ void PaintFields(QImage& board, const Board& fields, const ThemeImages& images, 
                 fill(images.Value(mark, ratio), i, j);
 }
 
-void PaintField(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
-                int cellWidth, int cellHeight, int column, int row) {
+void DrawField(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
+               int cellWidth, int cellHeight, int column, int row) {
     QPainter painter(&board);
     const qreal ratio = board.devicePixelRatio();
     const int left = (column + 1) * cellWidth, top = (row + 1) * cellHeight;
@@ -93,7 +93,7 @@ void PaintField(QImage& board, const Board& fields, const ThemeImages& images, b
         FillBoardRect(painter, images.Value(mark, ratio), left, top, left + cellWidth, top + cellHeight);
 }
 
-void PaintTurnIcon(QImage& turn, const ThemeImages& images, int playerOnMove) {
+void DrawTurnIcon(QImage& turn, const ThemeImages& images, int playerOnMove) {
     const int entry = 6 + playerOnMove;
     if (entry < 7 || entry > 8) return;
     FillBoardRect(turn, images.Field(entry, turn.devicePixelRatio()), 0, 0, 20, 20);

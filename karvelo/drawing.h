@@ -17,23 +17,23 @@ void FillBoardRect(QImage& surface, const QImage& pattern, int left, int top, in
 void FillBoardRect(QPainter& painter, const QImage& pattern, int left, int top, int right, int bottom);
 
 // The frame pieces, corners first, then the panel strip; the inside is left as it was.
-void PaintBoardFrame(QImage& board, const ThemeImages& images);
+void DrawBoardFrame(QImage& board, const ThemeImages& images);
 
 // The title picture over the whole board picture.
-void PaintTitlePicture(QImage& board, const ThemeImages& images);
+void DrawTitlePicture(QImage& board, const ThemeImages& images);
 
 // The value mark for a field value: an index into valueBitmaps, or -1 for none.
 int ValueMarkIndex(std::int32_t value);
 
 // One playable field from its picture, then (when shown) its value mark over it.
-void PaintField(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
-                int cellWidth, int cellHeight, int column, int row);
+void DrawField(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
+               int cellWidth, int cellHeight, int column, int row);
 
 // Every playable field from its picture, then (when shown) the value marks over them.
-void PaintFields(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
-                 int cellWidth, int cellHeight);
+void DrawFields(QImage& board, const Board& fields, const ThemeImages& images, bool showFieldValues,
+                int cellWidth, int cellHeight);
 
 // The on-move icon: the highlighted symbol of the contestant on move.
-void PaintTurnIcon(QImage& turn, const ThemeImages& images, int playerOnMove);
+void DrawTurnIcon(QImage& turn, const ThemeImages& images, int playerOnMove);
 
 }  // namespace karvelo

@@ -31,14 +31,14 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     : boxes_(boxes), random_(random), rosterFile_("data.dat"),
       engine_(matchState, roster, rosterFile_, random_, computer_, *this),
       editor_(*this, {L, LB0, E0, E1, CB, B}, roster, rosterFile_) {
-    BuildWindow();          // 1
-    LoadRosterAtStartup();  // 2; the generator (3) is seeded by whoever hands it in
-    ApplyTheme(0);          // 4-7: the images exist empty, the settings hold their start values
-    karvelo::LoadThemeImages(images, settings);  // 8
+    BuildWindow();
+    LoadRosterAtStartup();  // the generator is seeded by whoever hands it in
+    ApplyTheme(0);          // the images exist empty, the settings hold their start values
+    FillThemeImages(images, settings);
     // Keyboard play and the screen reader's view of the board, in place before a reader can ask
-    // about the pictures; a key press plays as a mouse press would.
+    // about the pictures; a key press plays the field under the cursor.
     InstallBoardAccessibility();
-    boardImage = new PictureControl(480, 480, devicePixelRatioF());  // 9
+    boardImage = new PictureControl(480, 480, devicePixelRatioF());
     boardKeys_ = new BoardKeyboard(*boardImage, matchState, Guarded([this](int column, int row) {
         if (!BoxOpen()) engine_.HumanMove(column, row);
     }));
@@ -53,13 +53,13 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     boardImage->setObjectName(QStringLiteral("boardImage"));
     turnImage->setObjectName(QStringLiteral("turnImage"));
     turnImage->setAccessibleName(QStringLiteral("Symbol hráče na tahu"));
-    matchState.cellWidth = picture_file::LogicalSize(images.fieldBitmaps[0]).width();  // 10
+    matchState.cellWidth = picture_file::LogicalSize(images.fieldBitmaps[0]).width();
     matchState.cellHeight = picture_file::LogicalSize(images.fieldBitmaps[0]).height();
-    PaintTitlePicture(boardImage->surface(), images);  // 11
-    Place(boardImage, 0, 0);                           // 12
-    CreateRuntimeControls();                           // 13
+    DrawTitlePicture(boardImage->surface(), images);
+    Place(boardImage, 0, 0);
+    CreateRuntimeControls();
     boardImage->onMouseDown = Guarded([this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
-                                             int y) { BoardMouseDown(button, shift, x, y); });  // 14
+                                             int y) { BoardMouseDown(button, shift, x, y); });
 }
 
 TForm1::~TForm1() {
@@ -257,13 +257,13 @@ void TForm1::ApplyTheme(int index) {
     client->setPalette(palette);
 }
 
-void TForm1::LoadThemeImages() { karvelo::LoadThemeImages(images, settings); }
+void TForm1::LoadThemeImages() { FillThemeImages(images, settings); }
 
 void TForm1::PaintBoardFrame() {
     // A match start paints both surfaces completely: the moment to follow a move to another screen.
     boardImage->SetDeviceRatio(devicePixelRatioF());
     turnImage->SetDeviceRatio(devicePixelRatioF());
-    karvelo::PaintBoardFrame(boardImage->surface(), images);
+    DrawBoardFrame(boardImage->surface(), images);
     AttachToClient(boardImage);
     boardImage->Refresh();
     boardKeys_->MatchStarted();
@@ -273,8 +273,8 @@ void TForm1::PaintBoardFrame() {
 
 void TForm1::RepaintMatchScreen() {
     const MatchState& m = matchState;
-    PaintFields(boardImage->surface(), m.board, images, m.showFieldValues == 1, m.cellWidth, m.cellHeight);
-    PaintTurnIcon(turnImage->surface(), images, m.playerOnMove);
+    DrawFields(boardImage->surface(), m.board, images, m.showFieldValues == 1, m.cellWidth, m.cellHeight);
+    DrawTurnIcon(turnImage->surface(), images, m.playerOnMove);
     AttachToClient(boardImage);
     AttachToClient(turnImage);
     boardImage->setGeometry(0, 0, 480, 480);
@@ -297,14 +297,14 @@ void TForm1::RepaintMatchScreen() {
 
 void TForm1::RepaintField(int column, int row) {
     const MatchState& m = matchState;
-    PaintField(boardImage->surface(), m.board, images, m.showFieldValues == 1, m.cellWidth, m.cellHeight,
-               column, row);
+    DrawField(boardImage->surface(), m.board, images, m.showFieldValues == 1, m.cellWidth, m.cellHeight,
+              column, row);
     boardImage->update(column * m.cellWidth + m.cellWidth, row * m.cellHeight + m.cellHeight, m.cellWidth,
                        m.cellHeight);
 }
 
 void TForm1::PlaceTurnMarks() {
-    PaintTurnIcon(turnImage->surface(), images, matchState.playerOnMove);
+    DrawTurnIcon(turnImage->surface(), images, matchState.playerOnMove);
     turnImage->Refresh();
     PlaceLabel(11, 197, 7 + 13 * (matchState.playerOnMove - 1), QStringLiteral("<"));
 }
@@ -329,7 +329,7 @@ void TForm1::FieldValuesChanged() {
     // Every value may have changed; without the marks the picture shows none of them.
     if (matchState.showFieldValues == 1) {
         const MatchState& m = matchState;
-        PaintFields(boardImage->surface(), m.board, images, true, m.cellWidth, m.cellHeight);
+        DrawFields(boardImage->surface(), m.board, images, true, m.cellWidth, m.cellHeight);
         boardImage->Refresh();
     }
     boardReader_->ValuesChanged();

@@ -13,6 +13,7 @@
 #include "karvelo/roster/player_editor_page.h"
 #include "karvelo/roster/player_record.h"
 #include "karvelo/roster/roster_file.h"
+#include "karvelo/settings.h"
 #include "karvelo/theme_images.h"
 #include "karvelo/themes.h"
 
@@ -100,7 +101,12 @@ public:
     Roster roster;
     ThemeImages images;
 
-    // Controls, in fixed slots.
+    // Controls, in fixed slots shared by the pages; every page hides them all first. Which uses which:
+    //   settings page     L0, CB0
+    //   match set-up page L1 with CHB1, L4 with CHB0, L16 to L23, CB1 to CB4, RB0, RB1, B0
+    //   player editor     L2, L3, L5 to L8, LB0, E0, E1, CB5, B1 to B7
+    //   match screen      L11 "<", L12 and L13 the names, L14 and L15 the scores
+    //   free              L9, L10
     QWidget* client = nullptr;  // the 480 x 480 client area below the menu bar
     std::array<QLabel*, 24> L{};
     QListWidget* LB0 = nullptr;

@@ -65,7 +65,7 @@ void ThemeImages::ReleaseFrameTwin(int entry) const {
     slot.twin = QImage();
 }
 
-void LoadThemeImages(ThemeImages& images, const Settings& s) {
+void FillThemeImages(ThemeImages& images, const Settings& s) {
     auto load = [&images](QImage& target, int slot, const std::string& path) {
         const QString file = QString::fromStdString(path);
         target = LoadPicture(file);

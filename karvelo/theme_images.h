@@ -2,7 +2,7 @@
 #pragma once
 // The 31 images in use, refilled in place from the current theme and symbol choices.
 
-#include "karvelo/themes.h"
+#include "karvelo/settings.h"
 
 #include <QImage>
 #include <QString>
@@ -44,6 +44,6 @@ public:
 
 // Loads the 1x files in a fixed order; a file that fails throws ImageLoadError at once, leaving the
 // images before it replaced and the ones after it as they were.
-void LoadThemeImages(ThemeImages& images, const Settings& settings);
+void FillThemeImages(ThemeImages& images, const Settings& settings);
 
 }  // namespace karvelo

@@ -31,7 +31,7 @@ public:
 void BM_LoadThemeImages(benchmark::State& state) {
     karvelo::ThemeImages images;
     karvelo::Settings settings;
-    for (auto _ : state) karvelo::LoadThemeImages(images, settings);
+    for (auto _ : state) karvelo::FillThemeImages(images, settings);
 }
 BENCHMARK(BM_LoadThemeImages)->Unit(benchmark::kMillisecond);
 
@@ -46,9 +46,9 @@ void BM_LoadAndPaintMatchScreen(benchmark::State& state) {
     QImage board(int(480 * ratio), int(480 * ratio), QImage::Format_RGB32);
     board.setDevicePixelRatio(ratio);
     for (auto _ : state) {
-        karvelo::LoadThemeImages(images, settings);
-        karvelo::PaintBoardFrame(board, images);
-        karvelo::PaintFields(board, match.board, images, false, 20, 20);
+        karvelo::FillThemeImages(images, settings);
+        karvelo::DrawBoardFrame(board, images);
+        karvelo::DrawFields(board, match.board, images, false, 20, 20);
     }
 }
 BENCHMARK(BM_LoadAndPaintMatchScreen)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

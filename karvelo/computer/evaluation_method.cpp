@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/computer/evaluation_method.h"
 
-#include "karvelo/roster/player_record.h"
+#include "karvelo/roster/player_type.h"
 
 namespace karvelo {
 

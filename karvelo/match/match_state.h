@@ -3,7 +3,7 @@
 // The state of the one match that can run at a time.
 
 #include "karvelo/match/board.h"
-#include "karvelo/roster/player_record.h"
+#include "karvelo/roster/player_type.h"
 
 namespace karvelo {
 

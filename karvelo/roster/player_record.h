@@ -2,13 +2,13 @@
 #pragma once
 // One roster entry and the roster table. Names are code page 1250 bytes, one byte a character.
 
+#include "karvelo/roster/player_type.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 
 namespace karvelo {
-
-enum PlayerType : std::int32_t { Human = 0, CpuNovice = 1, CpuBeginner = 2, CpuAdvanced = 3, CpuMaster = 4 };
 
 constexpr int maxRosterEntries = 10;
 constexpr int maxNameLength = 8;
