@@ -19,7 +19,7 @@
 
 namespace zarn {
 
-TForm1::TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock)
+TForm1::TForm1(MessageBoxes& boxes, RandomSource& random, const Clock& clock)
     : boxes_(boxes), random_(random), clock_(clock), uncovering_(field, *this) {
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     InstallFieldButtonAccessibility();

@@ -9,7 +9,7 @@
 #include "zarn/rules/clock.h"
 #include "zarn/rules/field_view.h"
 #include "zarn/rules/minefield.h"
-#include "zarn/rules/random_engine.h"
+#include "zarn/rules/random_source.h"
 #include "zarn/rules/uncovering.h"
 
 #include <QMainWindow>
@@ -39,7 +39,7 @@ inline constexpr const char* kTimeLimitText = "Uplynulo 7 minut a 30 sekund, KON
 
 class TForm1 final : public QMainWindow, public FieldView {
 public:
-    TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock);
+    TForm1(MessageBoxes& boxes, RandomSource& random, const Clock& clock);
     ~TForm1() override;
 
     // Event handlers.
@@ -92,7 +92,7 @@ private:
     void SpeakClickResult();
 
     MessageBoxes& boxes_;
-    RandomEngine& random_;
+    RandomSource& random_;
     const Clock& clock_;
     ClientSurface* client_ = nullptr;
     QObject* clickRelay_ = nullptr;
