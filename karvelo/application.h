@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The application object: the one place where errors that escape an event handler are caught.
+// Karvelo's application object: its menu entry and its own texts on the shared base, and the
+// guard that keeps an error from unwinding through Qt's code.
+
+#include "common/game_application.h"
+#include "karvelo/message_boxes.h"
 
 #include <QApplication>
 #include <exception>
@@ -9,23 +13,9 @@
 
 namespace karvelo {
 
-class MessageBoxes;
-
-class KarveloApplication final : public QApplication {
+class KarveloApplication final : public game_application::GameApplication<MessageBoxes> {
 public:
     KarveloApplication(int& argc, char** argv);
-
-    void SetMessageBoxes(MessageBoxes* boxes) { boxes_ = boxes; }
-
-    // Delivers the event; an exception thrown by its handler is shown in an error box and the
-    // program goes on with its next event.
-    bool notify(QObject* receiver, QEvent* event) override;
-
-    // The one place that reports an error which ended a handler.
-    void ReportHandlerError(std::exception_ptr error);
-
-private:
-    MessageBoxes* boxes_ = nullptr;
 };
 
 // Czech texts for Qt's own buttons and menus, and the window font (Tahoma when installed).

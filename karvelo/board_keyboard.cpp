@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "karvelo/board_keyboard.h"
 
+#include "common/arrow_step.h"
 #include "karvelo/picture_control.h"
 
 #include <QKeyEvent>
@@ -60,21 +61,13 @@ bool BoardKeyboard::eventFilter(QObject* watched, QEvent* event) {
 bool BoardKeyboard::HandleKey(const QKeyEvent& key) {
     // A board hidden under another page keeps its match but never plays from the keyboard.
     if (match_.matchRunning == 0 || !board_.isVisible()) return false;
-    int dColumn = 0;
-    int dRow = 0;
+    if (const std::optional<arrow_step::Step> step = arrow_step::ForKey(key.key())) {
+        const QRect before = cursor_.Visible() ? FieldRect(cursor_.Column(), cursor_.Row()) : QRect();
+        cursor_.Step(step->dColumn, step->dRow);
+        Redraw(before);
+        return true;
+    }
     switch (key.key()) {
-    case Qt::Key_Left:
-        dColumn = -1;
-        break;
-    case Qt::Key_Right:
-        dColumn = 1;
-        break;
-    case Qt::Key_Up:
-        dRow = -1;
-        break;
-    case Qt::Key_Down:
-        dRow = 1;
-        break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -89,10 +82,6 @@ bool BoardKeyboard::HandleKey(const QKeyEvent& key) {
     default:
         return false;
     }
-    const QRect before = cursor_.Visible() ? FieldRect(cursor_.Column(), cursor_.Row()) : QRect();
-    cursor_.Step(dColumn, dRow);
-    Redraw(before);
-    return true;
 }
 
 void BoardKeyboard::Redraw(const QRect& before) {

@@ -1,29 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The application object: the one place where an error that escapes an event handler is caught.
+// Zarn's application object: its menu entry, its name and its own texts on the shared base.
+
+#include "common/game_application.h"
+#include "zarn/message_boxes.h"
 
 #include <QApplication>
 #include <exception>
 
 namespace zarn {
 
-class MessageBoxes;
-
-class ZarnApplication final : public QApplication {
+class ZarnApplication final : public game_application::GameApplication<MessageBoxes> {
 public:
     ZarnApplication(int& argc, char** argv);
-
-    void SetMessageBoxes(MessageBoxes* boxes) { boxes_ = boxes; }
-
-    // Delivers the event; an exception thrown by its handler is shown in an error box and the
-    // program goes on with its next event. Qt's event loop never sees the exception.
-    bool notify(QObject* receiver, QEvent* event) override;
-
-private:
-    MessageBoxes* boxes_ = nullptr;
 };
 
-// Czech texts for Qt's own buttons, and the window font (Tahoma when installed).
+// Czech texts for Qt's own buttons, the window font (Tahoma when installed) and the icon.
 void PrepareApplication(QApplication& app);
 
 // The message of an exception for the error box.

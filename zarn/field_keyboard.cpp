@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zarn/field_keyboard.h"
 
+#include "common/arrow_step.h"
 #include "zarn/field_button.h"
 
 #include <QKeyEvent>
@@ -77,34 +78,23 @@ bool FieldKeyboard::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    std::int32_t dRow = 0;
-    std::int32_t dColumn = 0;
-    switch (key->key()) {
-    case Qt::Key_Left:
-        dColumn = -1;
-        break;
-    case Qt::Key_Right:
-        dColumn = 1;
-        break;
-    case Qt::Key_Up:
-        dRow = -1;
-        break;
-    case Qt::Key_Down:
-        dRow = 1;
-        break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Select:
-        return button->IsUncovered();  // an uncovered field is only read, never pressed
-    default:
-        return false;
+    const std::optional<arrow_step::Step> step = arrow_step::ForKey(key->key());
+    if (!step) {
+        switch (key->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Select:
+            return button->IsUncovered();  // an uncovered field is only read, never pressed
+        default:
+            return false;
+        }
     }
     if (event->type() == QEvent::KeyRelease) return true;
     const FieldPosition from{button->Row(), button->Column()};
     const FieldPosition to = key->modifiers() & Qt::ControlModifier
-                                 ? NextCoveredField(field_, from, dRow, dColumn)
-                                 : NeighbourField(field_, from, dRow, dColumn);
+                                 ? NextCoveredField(field_, from, step->dRow, step->dColumn)
+                                 : NeighbourField(field_, from, step->dRow, step->dColumn);
     if (to != from)
         if (FieldButton* next = At(to); next != nullptr && !next->isHidden())
             next->setFocus(Qt::OtherFocusReason);

@@ -7,6 +7,7 @@
 #include "zarn/field_pointer.h"
 #include "zarn/message_boxes.h"
 #include "zarn/rules/difficulty.h"
+#include "zarn/rules/new_game.h"
 #include "zarn/rules/timing.h"
 #include "zarn/tile_files.h"
 
@@ -19,8 +20,8 @@
 
 namespace zarn {
 
-TForm1::TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock)
-    : boxes_(boxes), random_(random), clock_(clock), uncovering_(field, *this) {
+TForm1::TForm1(MessageBoxes& boxes, RandomSource& random, const Clock& clock)
+    : boxes_(boxes), random_(random), clock_(clock), uncovering_(field, random, *this) {
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     InstallFieldButtonAccessibility();
     client_ = new ClientSurface(QSize(kClientWidth, kClientHeight), this);
@@ -100,9 +101,9 @@ QPoint TForm1::FieldTopLeft(std::int32_t row, std::int32_t column) {
 
 double TForm1::Now() const { return SecondsFromMilliseconds(clock_.MillisecondsSinceStart()); }
 
-void TForm1::NewGame() {
-    field.LayNewField(random_);
+void TForm1::NewGame() { StartNewGame(field, random_, *this); }
 
+void TForm1::NewFieldLaid() {
     mineCountText = QStringLiteral("Celkový počet min: %1").arg(field.minesPlaced);
     Label1->setText(mineCountText);
     Label1->adjustSize();
@@ -207,16 +208,36 @@ void TForm1::SpeakClickResult() {
                                                : QString());
 }
 
-void TForm1::PaintTile(std::int32_t row, std::int32_t column, const std::string& tileFile) {
+void TForm1::PaintTile(FieldPosition at, const std::string& tileFile, int shownCount) {
     const QImage tile = LoadTile(tileFile, client_->devicePixelRatioF());
-    FieldButton* button = buttons[row][column];
+    FieldButton* button = buttons[at.row][at.column];
     client_->DrawTile(button->pos(), tile);
-    ++uncoveredInClick_;
-    button->ShowUncovered(tileFile == kMineTile ? FieldButton::kMineShown : field.MinesAround(row, column));
+    button->ShowUncovered(shownCount);
 }
+
+void TForm1::FieldUncovered(FieldPosition at, std::int32_t minesAround) {
+    PaintTile(at, "zarn" + std::to_string(minesAround) + ".bmp", minesAround);
+}
+
+void TForm1::ClickUncovered(const std::vector<FieldPosition>& opened) {
+    uncoveredInClick_ += static_cast<int>(opened.size());
+}
+
+void TForm1::GameLost(FieldPosition mine) {
+    try {
+        PaintTile(mine, "mina.bmp", FieldButton::kMineShown);
+    } catch (...) {
+        // The player still learns of the loss before the error shows.
+        ShowMessage(kLostText);
+        throw;
+    }
+    ShowMessage(kLostText);
+}
+
+void TForm1::GameWon() { ShowMessage(kWonText); }
 
 void TForm1::LetPendingEventsRun() { QCoreApplication::processEvents(); }
 
-void TForm1::ShowMessage(const std::string& text) { boxes_.Inform(QString::fromStdString(text)); }
+void TForm1::ShowMessage(const char* text) { boxes_.Inform(QString::fromUtf8(text)); }
 
 }  // namespace zarn

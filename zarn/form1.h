@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: menu, labels, "Začít hru", the 400 field buttons, the timer. It owns the
-// game state and carries out what the uncovering rules ask of the screen. A main window, so that
+// game state and turns what the minefield rules report into tiles, boxes and speech. A main window, so that
 // assistive technology announces it as the application's window with its title.
 
 #include "zarn/field_button.h"
 #include "zarn/field_keyboard.h"
 #include "zarn/rules/clock.h"
-#include "zarn/rules/field_view.h"
+#include "zarn/rules/field_events.h"
 #include "zarn/rules/minefield.h"
-#include "zarn/rules/random_engine.h"
+#include "zarn/rules/random_source.h"
 #include "zarn/rules/uncovering.h"
 
 #include <QMainWindow>
@@ -36,10 +36,12 @@ inline constexpr int kFieldOrigin = 5;  // client pixels of the top-left field's
 inline constexpr int kFieldPitch = 20;  // buttons and tiles are 20 x 20 and touch each other
 
 inline constexpr const char* kTimeLimitText = "Uplynulo 7 minut a 30 sekund, KONEC HRY";
+inline constexpr const char* kLostText = "Mina! Prohráli jste!";
+inline constexpr const char* kWonText = "Vyhráli jste!";
 
-class TForm1 final : public QMainWindow, public FieldView {
+class TForm1 final : public QMainWindow, public FieldEvents {
 public:
-    TForm1(MessageBoxes& boxes, RandomEngine& random, const Clock& clock);
+    TForm1(MessageBoxes& boxes, RandomSource& random, const Clock& clock);
     ~TForm1() override;
 
     // Event handlers.
@@ -52,13 +54,16 @@ public:
     void Ukonit1Click();
     void FieldButtonClick(QPushButton* sender);
 
-    // Lays out a new field with the size and mine count last applied by "Začít hru".
-    void NewGame() override;
+    // Lays a new field with the size and mine count last applied by "Začít hru", and shows it.
+    void NewGame();
 
-    // FieldView
-    void PaintTile(std::int32_t row, std::int32_t column, const std::string& tileFile) override;
+    // FieldEvents
+    void FieldUncovered(FieldPosition at, std::int32_t minesAround) override;
+    void ClickUncovered(const std::vector<FieldPosition>& opened) override;
+    void GameLost(FieldPosition mine) override;
+    void GameWon() override;
+    void NewFieldLaid() override;
     void LetPendingEventsRun() override;
-    void ShowMessage(const std::string& text) override;
 
     ClientSurface* Client() const { return client_; }
 
@@ -86,13 +91,17 @@ private:
     void CreateMenu();
     double Now() const;  // seconds since program start, read afresh each time
     static QPoint FieldTopLeft(std::int32_t row, std::int32_t column);
+    // Loads the tile, paints it where the field's button stands and hides the button; throws when
+    // the tile cannot be loaded, and the button then stays.
+    void PaintTile(FieldPosition at, const std::string& tileFile, int shownCount);
+    void ShowMessage(const char* text);
     // What a screen reader hears at once: a new game's size and mines, a click's result.
     QString NewGameText() const;
     void SpeakNewGame();
     void SpeakClickResult();
 
     MessageBoxes& boxes_;
-    RandomEngine& random_;
+    RandomSource& random_;
     const Clock& clock_;
     ClientSurface* client_ = nullptr;
     QObject* clickRelay_ = nullptr;

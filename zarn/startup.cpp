@@ -5,7 +5,7 @@
 #include "zarn/form1.h"
 #include "zarn/message_boxes.h"
 #include "zarn/rules/clock.h"
-#include "zarn/rules/random_engine.h"
+#include "zarn/rules/random_source.h"
 
 #include <memory>
 
@@ -18,7 +18,7 @@ int RunZarn(int& argc, char** argv, const std::function<void(TForm1&)>& afterSho
     app.SetMessageBoxes(&boxes);
     try {
         PrepareApplication(app);
-        ClockSeededEngine random;
+        ClockSeededSource random;
         TForm1 form(boxes, random, clock);
         boxes.SetOwner(&form);
         form.show();

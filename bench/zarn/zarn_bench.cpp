@@ -7,7 +7,7 @@
 #include "zarn/form1.h"
 #include "zarn/message_boxes.h"
 #include "zarn/rules/clock.h"
-#include "zarn/rules/random_engine.h"
+#include "zarn/rules/random_source.h"
 
 #include <QDir>
 #include <QImage>
@@ -27,7 +27,7 @@ public:
 
 struct Program {
     zarn::SteadyClock clock;
-    zarn::ClockSeededEngine random;
+    zarn::ClockSeededSource random;
     SilentBoxes boxes;
     std::unique_ptr<zarn::TForm1> form;
 };

@@ -28,7 +28,7 @@ private slots:
         QFETCH(int, difficulty);
         QFETCH(int, side);
         QFETCH(int, mines);
-        ClockSeededEngine random;
+        ClockSeededSource random;
         Minefield field;
         field.difficulty = difficulty;
         field.ApplyDifficulty();
@@ -88,7 +88,7 @@ private slots:
         Minefield field;
         field.difficulty = kTezka;
         field.ApplyDifficulty();
-        ClockSeededEngine random;
+        ClockSeededSource random;
         field.LayNewField(random);
         field.difficulty = kLehka;
         field.ApplyDifficulty();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The states a cell of the minefield can be in, and the array that holds them.
+// The states a cell of the minefield can be in, the array that holds them, and a field's place.
 
 #include <array>
 #include <cstdint>
@@ -20,5 +20,11 @@ inline constexpr std::int32_t kMaxSide = 20;
 inline constexpr std::int32_t kArraySide = kMaxSide + 2;
 
 using Cells = std::array<std::array<std::int32_t, kArraySide>, kArraySide>;  // [row][column]
+
+struct FieldPosition {
+    std::int32_t row = 0;
+    std::int32_t column = 0;
+    bool operator==(const FieldPosition&) const = default;
+};
 
 }  // namespace zarn

@@ -9,12 +9,6 @@
 
 namespace zarn {
 
-struct FieldPosition {
-    std::int32_t row = 0;
-    std::int32_t column = 0;
-    bool operator==(const FieldPosition&) const = default;
-};
-
 // Still covered for the player: a safe field not yet uncovered, or a mine.
 bool IsCoveredField(const Minefield& field, FieldPosition at);
 

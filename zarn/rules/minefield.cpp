@@ -11,7 +11,7 @@ void Minefield::ApplyDifficulty() {
     mineTarget = level.mineTarget;
 }
 
-void Minefield::LayNewField(RandomEngine& random) {
+void Minefield::LayNewField(RandomSource& random) {
     const std::int32_t side = Side();
     for (scanRow = 0; scanRow <= side + 1; ++scanRow)
         for (scanCol = 0; scanCol <= side + 1; ++scanCol) cells[scanRow][scanCol] = csBorder;

@@ -4,7 +4,7 @@
 // counting mines around a field, and the win test.
 
 #include "zarn/rules/cell_state.h"
-#include "zarn/rules/random_engine.h"
+#include "zarn/rules/random_source.h"
 
 #include <cstdint>
 
@@ -31,7 +31,7 @@ struct Minefield {
 
     // Resets the ring and the field and lays mineTarget mines, row drawn before column, each
     // from 1..Side(); a draw that lands on a mine is discarded.
-    void LayNewField(RandomEngine& random);
+    void LayNewField(RandomSource& random);
 
     // Mines among the eight neighbours; the ring never counts.
     std::int32_t MinesAround(std::int32_t row, std::int32_t column) const;

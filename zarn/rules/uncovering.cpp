@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zarn/rules/uncovering.h"
 
+#include "zarn/rules/new_game.h"
+
 #include <array>
 #include <utility>
 
@@ -21,8 +23,6 @@ constexpr std::array<std::pair<std::int32_t, std::int32_t>, 8> kNeighbourOrder{{
 }};
 
 }  // namespace
-
-std::string NumberTile(std::int32_t minesAround) { return "zarn" + std::to_string(minesAround) + ".bmp"; }
 
 void Uncovering::ClickField(std::int32_t row, std::int32_t column) {
     if (busy_) {
@@ -56,40 +56,38 @@ void Uncovering::HandleClick(std::int32_t row, std::int32_t column) {
     const std::int32_t state = field_.cells[row][column];
     if (state == csMine) {
         try {
-            view_.PaintTile(row, column, kMineTile);
+            events_.GameLost({row, column});
         } catch (...) {
-            // The player still learns of the loss and gets a new field before the error shows.
-            EndLostGame();
+            // The game is lost even when the window could not show it: the new field comes first.
+            StartNewGame(field_, random_, events_);
             throw;
         }
-        EndLostGame();
+        StartNewGame(field_, random_, events_);
     } else if (state == csCovered) {
+        opened_.clear();
         UncoverField(row, column);
+        events_.ClickUncovered(opened_);
         if (field_.generation != generation) return;  // replaced during the fill; nothing left to test
     }
     if (field_.IsWon()) {
-        view_.ShowMessage(kWonText);
-        view_.NewGame();
+        events_.GameWon();
+        StartNewGame(field_, random_, events_);
     }
-}
-
-void Uncovering::EndLostGame() {
-    view_.ShowMessage(kLostText);
-    view_.NewGame();
 }
 
 void Uncovering::UncoverField(std::int32_t row, std::int32_t column) {
     const std::uint32_t generation = field_.generation;
     const std::int32_t minesAround = field_.MinesAround(row, column);
-    view_.LetPendingEventsRun();
+    events_.LetPendingEventsRun();
     if (field_.generation != generation) return;
 
-    if (minesAround > 0) view_.PaintTile(row, column, NumberTile(minesAround));
+    if (minesAround > 0) events_.FieldUncovered({row, column}, minesAround);
     // The state changes before any neighbour is visited, so no field is uncovered twice.
     field_.cells[row][column] = minesAround == 0 ? csBlank : csNumber;
+    if (minesAround == 0) events_.FieldUncovered({row, column}, 0);
+    opened_.push_back({row, column});
     if (minesAround > 0) return;
 
-    view_.PaintTile(row, column, NumberTile(0));
     for (const auto& [dr, dc] : kNeighbourOrder) {
         if (field_.generation != generation) return;
         if (field_.cells[row + dr][column + dc] == csCovered) UncoverField(row + dr, column + dc);

@@ -2,25 +2,21 @@
 #pragma once
 // What a click on a field does: loss on a mine, uncovering with flood fill, the win test.
 
-#include "zarn/rules/field_view.h"
+#include "zarn/rules/field_events.h"
 #include "zarn/rules/minefield.h"
+#include "zarn/rules/random_source.h"
 
 #include <cstdint>
 #include <deque>
-#include <string>
+#include <vector>
 
 namespace zarn {
 
-inline constexpr const char* kMineTile = "mina.bmp";
-inline constexpr const char* kLostText = "Mina! Prohráli jste!";
-inline constexpr const char* kWonText = "Vyhráli jste!";
-
-// "zarn0.bmp" .. "zarn8.bmp" for 0..8 mines around.
-std::string NumberTile(std::int32_t minesAround);
-
+// Reports each step to `events`; a lost or won game is followed by a new field drawn from `random`.
 class Uncovering {
 public:
-    Uncovering(Minefield& field, FieldView& view) : field_(field), view_(view) {}
+    Uncovering(Minefield& field, RandomSource& random, FieldEvents& events)
+        : field_(field), random_(random), events_(events) {}
 
     // A click on the field at (row, column). A click that arrives while another is being
     // processed (the flood fill lets events in) waits until that one has finished, and is
@@ -41,13 +37,14 @@ private:
     };
 
     void HandleClick(std::int32_t row, std::int32_t column);
-    void EndLostGame();
     bool StillPlayable(const PendingClick& click) const;
 
     Minefield& field_;
-    FieldView& view_;
+    RandomSource& random_;
+    FieldEvents& events_;
     bool busy_ = false;
     std::deque<PendingClick> pending_;
+    std::vector<FieldPosition> opened_;  // by the click being handled
 };
 
 }  // namespace zarn

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A random engine that returns the draws a test lists, then a fixed pseudo-random sequence, and
+// A random source that returns the draws a test lists, then a fixed pseudo-random sequence, and
 // counts the draws taken.
 
-#include "zarn/rules/random_engine.h"
+#include "zarn/rules/random_source.h"
 
 #include <cstdint>
 #include <deque>
 
 namespace zarn::test {
 
-class ScriptedRandom final : public RandomEngine {
+class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::deque<long> draws = {}) : draws_(std::move(draws)) {}
 

@@ -7,16 +7,16 @@
 
 namespace zarn {
 
-class RandomEngine {
+class RandomSource {
 public:
-    virtual ~RandomEngine() = default;
+    virtual ~RandomSource() = default;
     virtual long NextNonNegative() = 0;  // 0 .. 2^31 - 1
 };
 
 // Seeded once from the clock, so every run lays different fields.
-class ClockSeededEngine final : public RandomEngine {
+class ClockSeededSource final : public RandomSource {
 public:
-    ClockSeededEngine();
+    ClockSeededSource();
     long NextNonNegative() override;
 
 private:
@@ -24,6 +24,6 @@ private:
 };
 
 // 0 .. n - 1 from one draw; n = 0 gives 0 without drawing.
-std::int32_t RandomBelow(RandomEngine& engine, std::int32_t n);
+std::int32_t RandomBelow(RandomSource& random, std::int32_t n);
 
 }  // namespace zarn
