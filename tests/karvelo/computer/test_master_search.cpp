@@ -29,18 +29,6 @@ Board Position(const FieldList& x, const FieldList& o) {
     return m.board;
 }
 
-bool HasFive(const Board& b, int p) {
-    constexpr int dx[] = {1, 1, 0, 1}, dy[] = {1, 0, 1, -1};
-    for (int x = 1; x <= boardSize; ++x)
-        for (int y = 1; y <= boardSize; ++y)
-            for (int d = 0; d < 4; ++d) {
-                int n = 0;
-                while (b[x + n * dx[d]][y + n * dy[d]].state == p) ++n;
-                if (n >= 5) return true;
-            }
-    return false;
-}
-
 // CPU mistr plays both sides from `b`, contestant 2 first, always the first of its equal fields;
 // the ply on which contestant 2 completes five, or 0 if it does not within `plies`.
 int PlyOfWin(Board b, int plies) {

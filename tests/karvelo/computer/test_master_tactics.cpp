@@ -36,18 +36,6 @@ Board Position(const std::string& x, const std::string& o) {
     return m.board;
 }
 
-bool HasFive(const Board& b, int p) {
-    constexpr int dx[] = {1, 1, 0, 1}, dy[] = {1, 0, 1, -1};
-    for (int x = 1; x <= boardSize; ++x)
-        for (int y = 1; y <= boardSize; ++y)
-            for (int d = 0; d < 4; ++d) {
-                int n = 0;
-                while (b[x + n * dx[d]][y + n * dy[d]].state == p) ++n;
-                if (n >= 5) return true;
-            }
-    return false;
-}
-
 // CPU mistr on both sides from `b`, contestant 2 first: whether contestant 2 makes five within
 // `plies`, against the best defence CPU mistr itself finds.
 bool WinsWithin(Board b, int plies) {

@@ -51,4 +51,17 @@ inline void ScatterStones(MatchState& m, std::mt19937& gen, int stones) {
     }
 }
 
+// Whether contestant p has a run of five or more anywhere on the board.
+inline bool HasFive(const Board& b, int p) {
+    constexpr int dx[] = {1, 1, 0, 1}, dy[] = {1, 0, 1, -1};
+    for (int x = 1; x <= boardSize; ++x)
+        for (int y = 1; y <= boardSize; ++y)
+            for (int d = 0; d < 4; ++d) {
+                int n = 0;
+                while (b[x + n * dx[d]][y + n * dy[d]].state == p) ++n;
+                if (n >= 5) return true;
+            }
+    return false;
+}
+
 }  // namespace karvelo::test
