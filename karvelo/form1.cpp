@@ -55,7 +55,11 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     turnImage->setAccessibleName(QStringLiteral("Symbol hráče na tahu"));
     matchState.cellWidth = picture_file::LogicalSize(images.fieldBitmaps[0]).width();
     matchState.cellHeight = picture_file::LogicalSize(images.fieldBitmaps[0]).height();
-    DrawTitlePicture(boardImage->surface(), images);
+    // The title picture, read at the screen's density, becomes the board picture's surface when it
+    // fits it exactly: the largest picture of the start-up is then neither copied nor drawn.
+    if (!boardImage->AdoptSurface(images.Frame(9, devicePixelRatioF())))
+        DrawTitlePicture(boardImage->surface(), images);
+    images.ReleaseFrameTwin(9);  // painted once, at start-up
     Place(boardImage, 0, 0);
     CreateRuntimeControls();
     boardImage->onMouseDown = Guarded([this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,

@@ -14,17 +14,41 @@ PictureControl::PictureControl(int width, int height, qreal deviceRatio) : logic
 }
 
 void PictureControl::SetDeviceRatio(qreal deviceRatio) {
-    if (!surface_.isNull() && surface_.devicePixelRatio() == deviceRatio) return;
-    surface_ = QImage(qCeil(logicalSize_.width() * deviceRatio), qCeil(logicalSize_.height() * deviceRatio),
-                      QImage::Format_RGB32);
-    surface_.setDevicePixelRatio(deviceRatio);
-    surface_.fill(Qt::black);
+    if (deviceRatio == ratio_ && !surface_.isNull()) return;
+    ratio_ = deviceRatio;
+    surface_ = QImage();  // made when first painted on
+}
+
+QSize PictureControl::SurfaceSize() const {
+    return {qCeil(logicalSize_.width() * ratio_), qCeil(logicalSize_.height() * ratio_)};
+}
+
+QImage& PictureControl::surface() {
+    if (surface_.isNull()) {
+        surface_ = QImage(SurfaceSize(), QImage::Format_RGB32);
+        surface_.setDevicePixelRatio(ratio_);
+        surface_.fill(Qt::black);
+    }
+    return surface_;
+}
+
+bool PictureControl::AdoptSurface(const QImage& picture) {
+    if (picture.size() != SurfaceSize() || picture.devicePixelRatio() != ratio_ ||
+        picture.format() != QImage::Format_RGB32)
+        return false;
+    surface_ = picture;
+    return true;
 }
 
 void PictureControl::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
     // The source rectangle is in the surface's own pixels.
+    if (surface_.isNull()) {
+        painter.fillRect(dirty, Qt::black);
+        if (paintOverlay) paintOverlay(painter);
+        return;
+    }
     const qreal ratio = surface_.devicePixelRatio();
     const QRectF source(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio);
     painter.drawImage(QRectF(dirty), surface_, source);

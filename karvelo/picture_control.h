@@ -22,8 +22,12 @@ class PictureControl final : public QWidget {
     // what was painted is gone, so only a caller about to paint everything calls it.
     void SetDeviceRatio(qreal deviceRatio);
 
-    QImage& surface() { return surface_; }
-    const QImage& surface() const { return surface_; }
+    // Made black when first asked for.
+    QImage& surface();
+    const QImage& surface() const { return surface_; }  // null until first painted on
+    // Takes a picture of exactly the surface's size and density as the surface itself, without
+    // a copy; false (and nothing changes) for any other picture.
+    bool AdoptSurface(const QImage& picture);
     // Shows what was painted on the surface since the last call.
     void Refresh() { update(); }
 
@@ -36,7 +40,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    QSize SurfaceSize() const;  // in device pixels
+
     QSize logicalSize_;
+    qreal ratio_ = 1.0;
     QImage surface_;
 };
 
