@@ -323,7 +323,7 @@ void BoardAccessibility::StonePlaced(int column, int row, std::int32_t contestan
     lastRow_ = row;
     lastContestant_ = contestant;
     pendingMove_ = MoveText(column, row, contestant);
-    changed_ = {{column, row}};
+    changed_.clear();
     ReportChanged({{column, row}});
     if (!speakQueued_) {
         speakQueued_ = true;
@@ -336,8 +336,6 @@ void BoardAccessibility::FiveMarked(const std::vector<CellPosition>& fields) {
     if (!showsMatch_) return;
     if (!pendingMove_.isEmpty())
         pendingMove_ += QStringLiteral(", pětice");  // the box that follows says who won
-    for (const CellPosition& cell : fields)
-        if (std::find(changed_.begin(), changed_.end(), cell) == changed_.end()) changed_.push_back(cell);
     ReportChanged(fields);
 }
 
@@ -348,8 +346,8 @@ void BoardAccessibility::ValuesChanged() {
 
 void BoardAccessibility::BoardRepainted() {
     if (!showsMatch_) return;
-    changed_ = SyncValues();
-    ReportChanged(changed_);
+    changed_.clear();
+    ReportChanged(SyncValues());
 }
 
 std::vector<BoardAccessibility::CellPosition> BoardAccessibility::SyncValues() {
@@ -360,14 +358,14 @@ std::vector<BoardAccessibility::CellPosition> BoardAccessibility::SyncValues() {
             const std::int32_t now = ShownValue(column, row);
             if (now == before) continue;
             before = now;
-            const CellPosition cell{column, row};
-            changed.push_back(cell);
-            if (std::find(changed_.begin(), changed_.end(), cell) == changed_.end()) changed_.push_back(cell);
+            changed.push_back({column, row});
         }
     return changed;
 }
 
 void BoardAccessibility::ReportChanged(const std::vector<CellPosition>& cells) {
+    for (const CellPosition& cell : cells)
+        if (std::find(changed_.begin(), changed_.end(), cell) == changed_.end()) changed_.push_back(cell);
     if (cells.empty() || !QAccessible::isActive()) return;
     for (const CellPosition& cell : cells)
         Notify(&board_, QAccessible::NameChanged, CellIndex(cell.column, cell.row));

@@ -78,6 +78,7 @@ private:
     std::int32_t ShownValue(int column, int row) const;
     // The cells whose shown value differs from what was last reported, the record brought up to date.
     std::vector<CellPosition> SyncValues();
+    // Adds the cells to those the move changed and tells assistive technology their names changed.
     void ReportChanged(const std::vector<CellPosition>& cells);
     void CommitMove();  // the move just made joins the moves to speak
     QString ContestantName(std::int32_t contestant) const;

@@ -48,7 +48,6 @@ void DrawBoardFrame(QImage& board, const ThemeImages& images) {
 
 void DrawTitlePicture(QImage& board, const ThemeImages& images) {
     FillBoardRect(board, images.Frame(9, board.devicePixelRatio()), 0, 0, 480, 480);
-    images.ReleaseFrameTwin(9);  // painted once, at start-up
 }
 
 int ValueMarkIndex(std::int32_t v) {
