@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -164,13 +165,39 @@ inline void Fit(QAbstractItemView& list) {
     list.setItemDelegate(new detail::InkRows(&list));
 }
 
-// The open list of a drop-down. The delegate is set on the view itself: the drop-down would
-// delete the one that keeps painting.
-inline void Fit(QComboBox& combo) {
+namespace detail {
+
+inline void SetCentredRows(QComboBox& combo) {
     QAbstractItemView& view = *combo.view();
-    QAbstractItemDelegate* own = view.itemDelegate();
-    if (dynamic_cast<detail::CentredRows*>(own)) return;
-    view.setItemDelegate(new detail::CentredRows(own, &combo));
+    // The delegate is set on the view itself: the drop-down would delete the one that keeps painting.
+    if (!dynamic_cast<CentredRows*>(view.itemDelegate()))
+        view.setItemDelegate(new CentredRows(view.itemDelegate(), &combo));
+}
+
+// Waits for the drop-down's first showing: the open list's view is made when first asked for, and
+// a window with six drop-downs on pages not yet open would otherwise make six at start-up.
+class FitWhenShown final : public QObject {
+public:
+    explicit FitWhenShown(QComboBox& combo) : QObject(&combo) { combo.installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            SetCentredRows(static_cast<QComboBox&>(*watched));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace detail
+
+// The open list of a drop-down, from the time it is first shown.
+inline void Fit(QComboBox& combo) {
+    if (combo.isVisible()) return detail::SetCentredRows(combo);
+    for (QObject* child : combo.children())
+        if (dynamic_cast<detail::FitWhenShown*>(child)) return;
+    new detail::FitWhenShown(combo);
 }
 
 }  // namespace czech_rows

@@ -37,60 +37,119 @@ inline bool IsPlain24(std::string_view head) {
     return U32(head, 14) == 40 && U16(head, 28) == 24 && U32(head, 30) == 0;
 }
 
+// One stored row of blue, green, red bytes into `width` pixels of the drawing format.
+inline void ConvertRow24(const unsigned char* in, QRgb* out, int width) {
+    int x = 0;
+    if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        // Four pixels from three words: the stored blue, green, red bytes are already the drawing
+        // format's low three bytes.
+        for (; x + 4 <= width; x += 4, in += 12) {
+            quint32 a, b, c;
+            std::memcpy(&a, in, 4);
+            std::memcpy(&b, in + 4, 4);
+            std::memcpy(&c, in + 8, 4);
+            out[x] = 0xff000000u | (a & 0xffffffu);
+            out[x + 1] = 0xff000000u | a >> 24 | (b & 0xffffu) << 8;
+            out[x + 2] = 0xff000000u | b >> 16 | (c & 0xffu) << 16;
+            out[x + 3] = 0xff000000u | c >> 8;
+        }
+    }
+    for (; x < width; ++x, in += 3) out[x] = qRgb(in[2], in[1], in[0]);
+}
+
+// The layout of a checked plain 24-bit picture's pixel rows in its file.
+struct Plain24Rows {
+    int width = 0;
+    int rows = 0;
+    bool bottomUp = true;  // the last row of the picture stored first
+    qint64 rowBytes = 0;   // padded to whole words
+    qint64 offset = 0;     // of the first stored row
+
+    explicit Plain24Rows(std::string_view head) {
+        using bitmap_check::detail::S32;
+        using bitmap_check::detail::U32;
+        width = int(S32(head, 18));
+        const std::int64_t height = S32(head, 22);
+        bottomUp = height > 0;
+        rows = int(bottomUp ? height : -height);
+        rowBytes = (qint64(width) * 24 + 31) / 32 * 4;
+        offset = U32(head, 10);
+    }
+    int StoredIndex(int row) const { return bottomUp ? rows - 1 - row : row; }
+};
+
 // Decodes a plain 24-bit picture row by row from the file straight into the drawing format. The
 // toolkit's general decoder takes several times as long (on a dense screen most of the start-up,
 // where the title picture alone has 960 x 960 pixels), and it wants the whole file in memory
 // beside the picture. A null image when the file comes up short.
 inline QImage DecodePlain24(QFile& stream, std::string_view head) {
-    using bitmap_check::detail::S32;
-    using bitmap_check::detail::U32;
-    const int width = int(S32(head, 18));
-    const std::int64_t height = S32(head, 22);
-    const bool bottomUp = height > 0;
-    const int rows = int(bottomUp ? height : -height);
-    const qint64 rowBytes = (qint64(width) * 24 + 31) / 32 * 4;
-    QImage image(width, rows, QImage::Format_RGB32);
-    if (image.isNull() || !stream.seek(U32(head, 10))) return {};
-    QByteArray row(rowBytes, Qt::Uninitialized);
-    for (int stored = 0; stored < rows; ++stored) {
-        if (stream.read(row.data(), rowBytes) != rowBytes) return {};
-        const auto* in = reinterpret_cast<const unsigned char*>(row.constData());
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(bottomUp ? rows - 1 - stored : stored));
-        int x = 0;
-        if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
-            // Four pixels from three words: the stored blue, green, red bytes are already the
-            // drawing format's low three bytes.
-            for (; x + 4 <= width; x += 4, in += 12) {
-                quint32 a, b, c;
-                std::memcpy(&a, in, 4);
-                std::memcpy(&b, in + 4, 4);
-                std::memcpy(&c, in + 8, 4);
-                out[x] = 0xff000000u | (a & 0xffffffu);
-                out[x + 1] = 0xff000000u | a >> 24 | (b & 0xffffu) << 8;
-                out[x + 2] = 0xff000000u | b >> 16 | (c & 0xffu) << 16;
-                out[x + 3] = 0xff000000u | c >> 8;
-            }
-        }
-        for (; x < width; ++x, in += 3) out[x] = qRgb(in[2], in[1], in[0]);
+    const Plain24Rows layout(head);
+    QImage image(layout.width, layout.rows, QImage::Format_RGB32);
+    if (image.isNull() || !stream.seek(layout.offset)) return {};
+    QByteArray row(layout.rowBytes, Qt::Uninitialized);
+    for (int stored = 0; stored < layout.rows; ++stored) {
+        if (stream.read(row.data(), layout.rowBytes) != layout.rowBytes) return {};
+        ConvertRow24(reinterpret_cast<const unsigned char*>(row.constData()),
+                     reinterpret_cast<QRgb*>(image.scanLine(layout.StoredIndex(stored))), layout.width);
     }
     return image;
+}
+
+// Decodes the picture's rows from `top` on into `strip`, as many as it has (its width is the
+// picture's): a large picture drawn in strips never needs memory for all of its pixels. False when
+// the rows lie outside the picture or the file comes up short.
+inline bool DecodePlain24Strip(QFile& stream, std::string_view head, int top, QImage& strip) {
+    const Plain24Rows layout(head);
+    const int count = strip.height();
+    if (top < 0 || count > layout.rows - top || strip.width() != layout.width) return false;
+    // The strip's rows lie together in the file, in one order or the other.
+    const int firstStored = layout.bottomUp ? layout.rows - top - count : top;
+    if (!stream.seek(layout.offset + firstStored * layout.rowBytes)) return false;
+    const qint64 bytes = count * layout.rowBytes;
+    QByteArray stored(bytes, Qt::Uninitialized);
+    if (stream.read(stored.data(), bytes) != bytes) return false;
+    for (int k = 0; k < count; ++k) {
+        const int row = layout.StoredIndex(firstStored + k) - top;
+        ConvertRow24(reinterpret_cast<const unsigned char*>(stored.constData()) + k * layout.rowBytes,
+                     reinterpret_cast<QRgb*>(strip.scanLine(row)), layout.width);
+    }
+    return true;
+}
+
+// Opens the file `stream` names and reads its header into `head`, checked against the file's size.
+inline Failure OpenChecked(QFile& stream, QByteArray& head, QString& detail) {
+    const QFileInfo info(stream.fileName());
+    if (!info.exists()) return Failure::missing;
+    if (!info.isFile()) return Failure::notAFile;  // a pipe would block the open
+    if (info.size() > maxBytes) return Failure::tooLarge;
+    if (!stream.open(QIODevice::ReadOnly)) {
+        detail = stream.errorString();
+        return Failure::unreadable;
+    }
+    const qint64 size = stream.size();
+    head = stream.read(qMin(size, qint64(bitmap_check::headBytes)));
+    if (stream.error() != QFileDevice::NoError) {
+        detail = stream.errorString();
+        return Failure::unreadable;
+    }
+    const std::string problem = bitmap_check::BitmapProblem(
+        std::string_view(head.constData(), std::size_t(head.size())), std::uint64_t(size));
+    if (!problem.empty()) {
+        detail = QString::fromStdString(problem);
+        return Failure::damaged;
+    }
+    return Failure::none;
 }
 
 // The bytes are checked before they are decoded, so what was checked is what is drawn: the
 // toolkit decodes a file cut short and leaves the missing rows as whatever memory held.
 inline Picture Read(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return {{}, Failure::missing, {}};
-    if (!info.isFile()) return {{}, Failure::notAFile, {}};  // a pipe would block the open
-    if (info.size() > maxBytes) return {{}, Failure::tooLarge, {}};
     QFile stream(path);
-    if (!stream.open(QIODevice::ReadOnly)) return {{}, Failure::unreadable, stream.errorString()};
-    const qint64 size = stream.size();
-    QByteArray bytes = stream.read(qMin(size, qint64(bitmap_check::headBytes)));
-    if (stream.error() != QFileDevice::NoError) return {{}, Failure::unreadable, stream.errorString()};
+    QByteArray bytes;
+    QString detail;
+    if (const Failure failure = OpenChecked(stream, bytes, detail); failure != Failure::none)
+        return {{}, failure, detail};
     const std::string_view head(bytes.constData(), std::size_t(bytes.size()));
-    const std::string problem = bitmap_check::BitmapProblem(head, std::uint64_t(size));
-    if (!problem.empty()) return {{}, Failure::damaged, QString::fromStdString(problem)};
 
     if (IsPlain24(head)) {
         QImage image = DecodePlain24(stream, head);

@@ -46,10 +46,6 @@ void DrawBoardFrame(QImage& board, const ThemeImages& images) {
     }
 }
 
-void DrawTitlePicture(QImage& board, const ThemeImages& images) {
-    FillBoardRect(board, images.Frame(9, board.devicePixelRatio()), 0, 0, 480, 480);
-}
-
 int ValueMarkIndex(std::int32_t v) {
     if (v <= 0) return -1;
     if (v <= 9) return v;

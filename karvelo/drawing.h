@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Drawing the title picture and the match screen onto the persistent picture surfaces.
+// Drawing the match screen onto the persistent picture surfaces.
 
 #include "karvelo/match/board.h"
 #include "karvelo/theme_images.h"
@@ -18,9 +18,6 @@ void FillBoardRect(QPainter& painter, const QImage& pattern, int left, int top, 
 
 // The frame pieces, corners first, then the panel strip; the inside is left as it was.
 void DrawBoardFrame(QImage& board, const ThemeImages& images);
-
-// The title picture over the whole board picture.
-void DrawTitlePicture(QImage& board, const ThemeImages& images);
 
 // The value mark for a field value: an index into valueBitmaps, or -1 for none.
 int ValueMarkIndex(std::int32_t value);

@@ -12,6 +12,7 @@
 #include "karvelo/roster/name_text.h"
 #include "karvelo/roster/player_editor_speech.h"
 #include "karvelo/tab_order.h"
+#include "karvelo/title_picture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,11 +56,8 @@ TForm1::TForm1(MessageBoxes& boxes, RandomSource& random)
     turnImage->setAccessibleName(QStringLiteral("Symbol hráče na tahu"));
     matchState.cellWidth = picture_file::LogicalSize(images.fieldBitmaps[0]).width();
     matchState.cellHeight = picture_file::LogicalSize(images.fieldBitmaps[0]).height();
-    // The title picture, read at the screen's density, becomes the board picture's surface when it
-    // fits it exactly: the largest picture of the start-up is then neither copied nor drawn.
-    if (!boardImage->AdoptSurface(images.Frame(9, devicePixelRatioF())))
-        DrawTitlePicture(boardImage->surface(), images);
-    images.ReleaseFrameTwin(9);  // painted once, at start-up
+    // The title picture is painted over by the first match; until then it needs no surface.
+    boardImage->SetFirstPicture([this](QPainter& painter) { PaintTitlePicture(painter, images); });
     Place(boardImage, 0, 0);
     CreateRuntimeControls();
     boardImage->onMouseDown = Guarded([this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,

@@ -28,16 +28,19 @@ QImage& PictureControl::surface() {
         surface_ = QImage(SurfaceSize(), QImage::Format_RGB32);
         surface_.setDevicePixelRatio(ratio_);
         surface_.fill(Qt::black);
+        if (firstPicture_) {
+            QPainter painter(&surface_);
+            firstPicture_(painter);
+            firstPicture_ = nullptr;
+        }
     }
     return surface_;
 }
 
-bool PictureControl::AdoptSurface(const QImage& picture) {
-    if (picture.size() != SurfaceSize() || picture.devicePixelRatio() != ratio_ ||
-        picture.format() != QImage::Format_RGB32)
-        return false;
-    surface_ = picture;
-    return true;
+void PictureControl::SetFirstPicture(std::function<void(QPainter&)> paint) {
+    surface_ = QImage();
+    firstPicture_ = std::move(paint);
+    update();
 }
 
 void PictureControl::paintEvent(QPaintEvent* event) {
@@ -46,6 +49,12 @@ void PictureControl::paintEvent(QPaintEvent* event) {
     // The source rectangle is in the surface's own pixels.
     if (surface_.isNull()) {
         painter.fillRect(dirty, Qt::black);
+        if (firstPicture_) {
+            painter.save();
+            painter.setClipRect(dirty);
+            firstPicture_(painter);
+            painter.restore();
+        }
         if (paintOverlay) paintOverlay(painter);
         return;
     }

@@ -22,12 +22,12 @@ class PictureControl final : public QWidget {
     // what was painted is gone, so only a caller about to paint everything calls it.
     void SetDeviceRatio(qreal deviceRatio);
 
-    // Made black when first asked for.
+    // Made when first asked for: black, with the first picture (if any) painted on it.
     QImage& surface();
     const QImage& surface() const { return surface_; }  // null until first painted on
-    // Takes a picture of exactly the surface's size and density as the surface itself, without
-    // a copy; false (and nothing changes) for any other picture.
-    bool AdoptSurface(const QImage& picture);
+    // What the control shows until its surface is made, painted straight onto the screen: a
+    // picture shown once, and then painted over, never needs a surface of its own.
+    void SetFirstPicture(std::function<void(QPainter&)> paint);
     // Shows what was painted on the surface since the last call.
     void Refresh() { update(); }
 
@@ -45,6 +45,7 @@ private:
     QSize logicalSize_;
     qreal ratio_ = 1.0;
     QImage surface_;
+    std::function<void(QPainter&)> firstPicture_;
 };
 
 }  // namespace karvelo

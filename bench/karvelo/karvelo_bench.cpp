@@ -70,6 +70,29 @@ void BM_RepaintFullBoardWithValues(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintFullBoardWithValues)->Unit(benchmark::kMillisecond);
 
+// The first match screen of a run, on the screen the run starts with (QT_SCALE_FACTOR): the board's
+// surface is made then, from the title picture shown until that moment.
+void BM_FirstMatchScreen(benchmark::State& state) {
+    SilentBoxes boxes;
+    karvelo::SeededRandom random(1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = std::make_unique<karvelo::TForm1>(boxes, random);
+        form->show();
+        QCoreApplication::processEvents();
+        karvelo::ResetBoard(form->matchState);
+        form->matchState.playerOnMove = 1;
+        state.ResumeTiming();
+        form->MatchStarting();
+        form->MatchStarted();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstMatchScreen)->Unit(benchmark::kMillisecond);
+
 // "Hrát": the set-up page opens, reloading the theme.
 void BM_OpenMatchSetupPage(benchmark::State& state) {
     SilentBoxes boxes;

@@ -3,6 +3,7 @@
 // at QT_SCALE_FACTOR 1 and 2. At 2 every picture is its @2x twin, pixel for pixel where the 1x
 // file's pixels stand at 1; at 1 the 1x files, pixel for pixel, although the twins lie beside them.
 
+#include "karvelo/drawing.h"
 #include "karvelo/form1.h"
 #include "support/form_fixture.h"
 #include "support/shipped_pictures.h"
@@ -64,6 +65,42 @@ private slots:
                  QString());
         QCOMPARE(form.matchState.cellWidth, 20);  // logical, whichever file was measured
         QCOMPARE(form.matchState.cellHeight, 20);
+    }
+
+    // The title picture is painted straight onto the screen, the same pixels whether the whole
+    // board is painted or a strip of it, and the surface made later (a page that repaints the
+    // board before any match) starts from the same picture.
+    void titlePictureNeedsNoSurface() {
+        ShippedFixture f;
+        TForm1& form = f.Start();
+        const QImage whole = Screen(form.boardImage);
+        QVERIFY(std::as_const(*form.boardImage).surface().isNull());
+        const QRect strip(37, 229, 90, 41);  // across strip boundaries, at odd logical pixels
+        const QImage part = form.boardImage->grab(strip).toImage().convertToFormat(QImage::Format_RGB32);
+        const int r = qRound(Ratio());
+        QCOMPARE(part, whole.copy(strip.x() * r, strip.y() * r, strip.width() * r, strip.height() * r));
+        QCOMPARE(form.boardImage->surface(), whole);
+        QCOMPARE(Screen(form.boardImage), whole);
+    }
+
+    // A title twin cut short after its header was checked, or damaged, leaves the 1x picture.
+    void titleTwinThatWillNotReadFallsBack_data() {
+        QTest::addColumn<int>("keptBytes");
+        QTest::newRow("rows cut short") << 900000;
+        QTest::newRow("header cut") << 30;
+    }
+    void titleTwinThatWillNotReadFallsBack() {
+        QFETCH(int, keptBytes);
+        ShippedFixture f;
+        QFile(f.dir.filePath("obr/karvelo@2x.bmp")).resize(keptBytes);
+        TForm1& form = f.Start();
+        QVERIFY(f.boxes.shown.empty());
+        QImage expected(QSize(480, 480) * Ratio(), QImage::Format_RGB32);
+        expected.setDevicePixelRatio(Ratio());
+        FillBoardRect(expected, form.images.frameBitmaps[9], 0, 0, 480, 480);
+        QImage shown = Screen(form.boardImage);
+        shown.setDevicePixelRatio(Ratio());
+        QCOMPARE(shown, expected);
     }
 
     void everyThemesMatchScreen_data() {

@@ -21,7 +21,7 @@ using karvelo::test::ColourOf;
 using karvelo::test::FormFixture;
 
 namespace {
-QColor Pixel(const PictureControl* picture, int x, int y) { return QColor(picture->surface().pixel(x, y)); }
+QColor Pixel(PictureControl* picture, int x, int y) { return QColor(picture->surface().pixel(x, y)); }
 QColor Background(const TForm1& form) { return form.client->palette().color(QPalette::Window); }
 }  // namespace
 
