@@ -40,6 +40,18 @@ Position::Position(const Board& board) {
             const int s = board[x][y].state;
             if (s == 1 || s == 2) Place(CellOf(x, y), s);
         }
+    // The fields far from every stone are not kept up to date by Place; the value marks read them.
+    for (int x = 1; x <= boardSize; ++x)
+        for (int y = 1; y <= boardSize; ++y)
+            if (state_[CellOf(x, y)] == fsEmpty && near_[CellOf(x, y)] == 0) Refresh(CellOf(x, y));
+}
+
+void Position::Refresh(int cell) {
+    for (int c = 0; c < 2; ++c) {
+        std::uint32_t sum = 0;
+        for (int d = 0; d < 4; ++d) sum += packedOfKey_[key_[cell][d][c]];
+        packed_[cell][c] = sum;
+    }
 }
 
 // Adds (sign 1) or removes (sign -1) a stone's digits in the keys of the fields that see it, and
@@ -55,11 +67,10 @@ void Position::Shift(int cell, int contestant, int sign) {
             const int w = lineDigitWeight[LineDigit(offset)];
             const std::uint16_t newKeys[2] = {std::uint16_t(keys[0] + sign * (own == 0 ? w : 2 * w)),
                                               std::uint16_t(keys[1] + sign * (own == 1 ? w : 2 * w))};
-            if (state_[q] == fsBorder) {  // never a move: only the keys are kept
+            if (state_[q] != fsEmpty || near_[q] == 0) {  // not a move now: only the keys, see Refresh
                 keys = {newKeys[0], newKeys[1]};
                 continue;
             }
-            const bool counted = state_[q] == fsEmpty && near_[q] != 0;
             for (int c = 0; c < 2; ++c) {
                 const std::uint32_t before = packedOfKey_[keys[c]];
                 const std::uint32_t after = packedOfKey_[newKeys[c]];
@@ -68,7 +79,6 @@ void Position::Shift(int cell, int contestant, int sign) {
                 const std::uint32_t was = packed_[q][c];
                 const std::uint32_t is = was + after - before;
                 packed_[q][c] = is;
-                if (!counted) continue;
                 weight_[std::size_t(c)] += int(is >> 16) - int(was >> 16);
                 counts_[std::size_t(c)] += CountsOf(is) - CountsOf(was);
             }
@@ -84,6 +94,7 @@ void Position::Near(int cell, int sign) {
             const int p = cell + dx * span + dy;
             if (sign < 0) --near_[p];
             if (near_[p] == 0 && state_[p] == fsEmpty) {
+                if (sign > 0) Refresh(p);
                 Count(p, 0, sign);
                 Count(p, 1, sign);
             }
@@ -111,6 +122,7 @@ void Position::Take(int cell) {
     hash_ ^= zobristKeys[cell][contestant - 1];
     state_[cell] = fsEmpty;
     if (near_[cell] != 0) {
+        Refresh(cell);
         Count(cell, 0, 1);
         Count(cell, 1, 1);
     }

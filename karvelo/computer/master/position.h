@@ -143,6 +143,9 @@ private:
     int stones_ = 0;
 
     void Shift(int cell, int contestant, int sign);
+    // The packed shapes of a field made afresh from its keys. Shift keeps them only for the empty
+    // fields near a stone, the only ones the search reads; a field is refreshed when it becomes one.
+    void Refresh(int cell);
     void Near(int cell, int sign);
     // Adds (sign 1) or removes (sign -1) an empty field's part of the prospects.
     void Count(int cell, int c, int sign) {
