@@ -3,6 +3,8 @@
 
 #include "karvelo/computer/master/zobrist_keys.h"
 
+#include <algorithm>
+
 namespace karvelo::master {
 
 const std::array<std::uint32_t, lineKeyCount>& PackedKeyTable() {
@@ -40,37 +42,45 @@ Position::Position(const Board& board) {
             const int s = board[x][y].state;
             if (s == 1 || s == 2) Place(CellOf(x, y), s);
         }
+    // The fields far from every stone are not kept up to date by Place; the value marks read them.
+    for (int x = 1; x <= boardSize; ++x)
+        for (int y = 1; y <= boardSize; ++y)
+            if (state_[CellOf(x, y)] == fsEmpty && near_[CellOf(x, y)] == 0) Refresh(CellOf(x, y));
+}
+
+void Position::Refresh(int cell) {
+    for (int c = 0; c < 2; ++c) {
+        std::uint32_t sum = 0;
+        for (int d = 0; d < 4; ++d) sum += packedOfKey_[key_[cell][d][c]];
+        packed_[cell][c] = sum;
+    }
 }
 
 // Adds (sign 1) or removes (sign -1) a stone's digits in the keys of the fields that see it, and
 // brings their packed shapes and the prospects of the nearby ones up to date.
 void Position::Shift(int cell, int contestant, int sign) {
-    const int own = contestant - 1;
+    // The stone is digit 1 in its own contestant's keys and 2 (blocked) in the other's.
+    const std::array<int, 2> digit = {sign * (contestant == 1 ? 1 : 2), sign * (contestant == 2 ? 1 : 2)};
     for (int d = 0; d < 4; ++d) {
-        for (int offset = -4; offset <= 4; ++offset) {
-            if (offset == 0) continue;
-            // The stone lies at `offset` from the field `cell - offset * step`.
-            const int q = cell - offset * directionStep[d];
+        const int step = directionStep[d];
+        for (int i = 0; i < 8; ++i) {
+            // The stone lies at `offset` from the field `cell - offset * step`, in digit i of its keys.
+            const int offset = i < 4 ? i - 4 : i - 3;
+            const int q = cell - offset * step;
             auto& keys = key_[q][d];
-            const int w = lineDigitWeight[LineDigit(offset)];
-            const std::uint16_t newKeys[2] = {std::uint16_t(keys[0] + sign * (own == 0 ? w : 2 * w)),
-                                              std::uint16_t(keys[1] + sign * (own == 1 ? w : 2 * w))};
-            if (state_[q] == fsBorder) {  // never a move: only the keys are kept
-                keys = {newKeys[0], newKeys[1]};
-                continue;
-            }
-            const bool counted = state_[q] == fsEmpty && near_[q] != 0;
+            const int w = lineDigitWeight[std::size_t(i)];
+            const std::array<std::uint16_t, 2> was = keys;
+            keys = {std::uint16_t(was[0] + digit[0] * w), std::uint16_t(was[1] + digit[1] * w)};
+            if (state_[q] != fsEmpty || near_[q] == 0) continue;  // not a move now: see Refresh
             for (int c = 0; c < 2; ++c) {
-                const std::uint32_t before = packedOfKey_[keys[c]];
-                const std::uint32_t after = packedOfKey_[newKeys[c]];
-                keys[c] = newKeys[c];
+                const std::uint32_t before = packedOfKey_[was[std::size_t(c)]];
+                const std::uint32_t after = packedOfKey_[keys[std::size_t(c)]];
                 if (before == after) continue;
-                const std::uint32_t was = packed_[q][c];
-                const std::uint32_t is = was + after - before;
-                packed_[q][c] = is;
-                if (!counted) continue;
-                weight_[std::size_t(c)] += int(is >> 16) - int(was >> 16);
-                counts_[std::size_t(c)] += CountsOf(is) - CountsOf(was);
+                const std::uint32_t old = packed_[q][c];
+                const std::uint32_t now = old + after - before;
+                packed_[q][c] = now;
+                weight_[std::size_t(c)] += int(now >> 16) - int(old >> 16);
+                counts_[std::size_t(c)] += CountsOf(now) - CountsOf(old);
             }
         }
     }
@@ -84,6 +94,7 @@ void Position::Near(int cell, int sign) {
             const int p = cell + dx * span + dy;
             if (sign < 0) --near_[p];
             if (near_[p] == 0 && state_[p] == fsEmpty) {
+                if (sign > 0) Refresh(p);
                 Count(p, 0, sign);
                 Count(p, 1, sign);
             }
@@ -99,6 +110,8 @@ void Position::Place(int cell, int contestant) {
     state_[cell] = std::uint8_t(contestant);
     hash_ ^= zobristKeys[cell][contestant - 1];
     ++stones_;
+    ++columnStones_[std::size_t(XOf(cell))];
+    ++rowStones_[std::size_t(YOf(cell))];
     Shift(cell, contestant, 1);
     Near(cell, 1);
 }
@@ -108,9 +121,12 @@ void Position::Take(int cell) {
     Near(cell, -1);
     Shift(cell, contestant, -1);
     --stones_;
+    --columnStones_[std::size_t(XOf(cell))];
+    --rowStones_[std::size_t(YOf(cell))];
     hash_ ^= zobristKeys[cell][contestant - 1];
     state_[cell] = fsEmpty;
     if (near_[cell] != 0) {
+        Refresh(cell);
         Count(cell, 0, 1);
         Count(cell, 1, 1);
     }
@@ -118,9 +134,21 @@ void Position::Take(int cell) {
 
 void Position::NearbyEmpty(CellList& out) const {
     out.Clear();
-    for (int x = 1; x <= boardSize; ++x) {
+    if (stones_ == 0) return;
+    const auto range = [](const std::array<std::uint8_t, boardSize + 1>& stones, int& low, int& high) {
+        low = 1;
+        while (stones[std::size_t(low)] == 0) ++low;
+        high = boardSize;
+        while (stones[std::size_t(high)] == 0) --high;
+        low = std::max(1, low - 2);
+        high = std::min(boardSize, high + 2);
+    };
+    int x0, x1, y0, y1;
+    range(columnStones_, x0, x1);
+    range(rowStones_, y0, y1);
+    for (int x = x0; x <= x1; ++x) {
         const int column = CellOf(x, 1);
-        for (int cell = column; cell < column + boardSize; ++cell)
+        for (int cell = column + y0 - 1; cell < column + y1; ++cell)
             if (near_[cell] != 0 && state_[cell] == fsEmpty) out.Push(cell);
     }
 }

@@ -94,6 +94,29 @@ struct Prospects {
     int doubleThrees = 0;  // fields that make two open threes at once
 };
 
+// Which of the prospects' five conditions one field's counts meet, bit i for the i-th twelve-bit
+// field of the counts (five, four, unstoppable, four-three, double three), indexed by the counts
+// of fives, open fours, fours and open threes in three bits each (see Position::CountsOf).
+inline constexpr std::array<std::uint8_t, 4096> conditionTable = [] {
+    std::array<std::uint8_t, 4096> t{};
+    for (std::uint32_t i = 0; i < 4096; ++i) {
+        const std::uint32_t fives = i & 7, openFours = i >> 3 & 7, fours = i >> 6 & 7,
+                            openThrees = i >> 9 & 7;
+        t[i] = std::uint8_t((fives != 0) | (fives + openFours + fours != 0) << 1 |
+                            (openFours != 0 || fours >= 2) << 2 | (fours != 0 && openThrees != 0) << 3 |
+                            (openThrees >= 2) << 4);
+    }
+    return t;
+}();
+
+inline constexpr std::array<std::uint64_t, 32> spreadConditions = [] {
+    std::array<std::uint64_t, 32> t{};
+    for (std::uint64_t i = 0; i < 32; ++i)
+        for (int bit = 0; bit < 5; ++bit)
+            if (i >> bit & 1) t[i] |= std::uint64_t(1) << (12 * bit);
+    return t;
+}();
+
 // PackedShape of every line key's shape; built once, never changed.
 const std::array<std::uint32_t, lineKeyCount>& PackedKeyTable();
 
@@ -141,8 +164,15 @@ private:
     std::array<std::uint64_t, 2> counts_{};
     std::uint64_t hash_ = 0;
     int stones_ = 0;
+    // Stones per column and row (1..20): the box of the fields near a stone, so that the search
+    // does not scan the whole board for its moves.
+    std::array<std::uint8_t, boardSize + 1> columnStones_{};
+    std::array<std::uint8_t, boardSize + 1> rowStones_{};
 
     void Shift(int cell, int contestant, int sign);
+    // The packed shapes of a field made afresh from its keys. Shift keeps them only for the empty
+    // fields near a stone, the only ones the search reads; a field is refreshed when it becomes one.
+    void Refresh(int cell);
     void Near(int cell, int sign);
     // Adds (sign 1) or removes (sign -1) an empty field's part of the prospects.
     void Count(int cell, int c, int sign) {
@@ -150,13 +180,11 @@ private:
         weight_[std::size_t(c)] += sign * int(sum >> 16);
         counts_[std::size_t(c)] += std::uint64_t(std::int64_t(sign)) * CountsOf(sum);
     }
-    // One field's part of the prospects' counts.
+    // One field's part of the prospects' counts: its five counts, each at most 4, in three bits
+    // each index a table of the five conditions, whose bits spread to the twelve-bit fields.
     static std::uint64_t CountsOf(std::uint32_t sum) {
-        const std::uint32_t fives = sum & 15, openFours = sum >> 4 & 15, fours = sum >> 8 & 15,
-                            openThrees = sum >> 12 & 15;
-        return std::uint64_t(fives != 0) | std::uint64_t((sum & 0xFFF) != 0) << 12 |
-               std::uint64_t(openFours != 0 || fours >= 2) << 24 |
-               std::uint64_t(fours != 0 && openThrees != 0) << 36 | std::uint64_t(openThrees >= 2) << 48;
+        const std::uint32_t index = (sum & 0x7) | (sum >> 1 & 0x38) | (sum >> 2 & 0x1C0) | (sum >> 3 & 0xE00);
+        return spreadConditions[conditionTable[index]];
     }
 };
 

@@ -36,10 +36,12 @@ std::vector<int> OrderedMoves(const Position& pos, const CellList& cells, int me
     return moves;
 }
 
+enum class Check { lost, held, unknown };
+
 // Whether `me` playing `cell` leaves the other side without the win `wins` looks for. A four of
 // its own is answered first, by force: the four holds if, with the block on the board, the other
-// still has no win.
-template <class Wins> bool Holds(Position& pos, int cell, int me, Wins wins) {
+// still has no win. A check cut short by the node budget found no win but proves nothing.
+template <class Wins> Check Holds(Position& pos, NodeBudget& nodes, int cell, int me, Wins wins) {
     const int other = Other(me);
     pos.Place(cell, me);
     std::vector<int> five;
@@ -48,25 +50,42 @@ template <class Wins> bool Holds(Position& pos, int cell, int me, Wins wins) {
     const bool holds = five.size() >= 2 || !wins();
     if (five.size() == 1) pos.Take(five[0]);
     pos.Take(cell);
-    return holds;
+    return !holds ? Check::lost : nodes.Spent() ? Check::unknown : Check::held;
 }
 
-// The fields of `candidates` that hold against `wins`, within a slice of `slice` nodes of their
-// own; the fields the slice did not reach are kept, never dropped unexamined. All of them if
-// none holds: then the search picks the longest resistance.
+// The fields of `candidates` that hold against `wins`, within `slice` nodes. Every field is tried
+// with an equal share, then those cut short again with what is left, so a refutation that takes
+// some search is still found; a field never checked to the end is kept, never dropped unexamined.
+// All of them if none holds: then the search picks the longest resistance.
 template <class Wins>
 std::vector<int> Defences(Position& pos, NodeBudget& nodes, const std::vector<int>& candidates, int me,
                           std::int64_t slice, Wins wins) {
-    nodes.LimitPhase(slice);
-    std::vector<int> holding;
-    std::size_t i = 0;
-    for (; i < candidates.size(); ++i) {
-        const bool holds = Holds(pos, candidates[i], me, wins);
-        if (nodes.Spent()) break;  // this check was cut short
-        if (holds) holding.push_back(candidates[i]);
+    std::vector<Check> checks(candidates.size(), Check::unknown);
+    const std::int64_t end = nodes.Used() + slice;
+    for (int pass = 0; pass < 3; ++pass) {
+        std::vector<std::size_t> open;
+        for (std::size_t i = 0; i < candidates.size(); ++i)
+            if (checks[i] == Check::unknown) open.push_back(i);
+        for (std::size_t k = 0; k < open.size(); ++k) {
+            const std::int64_t left = end - nodes.Used();
+            if (left <= 0) break;
+            nodes.LimitPhase(std::max<std::int64_t>(left / std::int64_t(open.size() - k), 1));
+            checks[open[k]] = Holds(pos, nodes, candidates[open[k]], me, wins);
+        }
     }
-    for (; i < candidates.size(); ++i) holding.push_back(candidates[i]);
+    std::vector<int> holding;
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        if (checks[i] == Check::held) holding.push_back(candidates[i]);
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        if (checks[i] == Check::unknown) holding.push_back(candidates[i]);
     return holding.empty() ? candidates : holding;
+}
+
+// `fields` with those of `more` not yet in it added.
+std::vector<int> Joined(std::vector<int> fields, const std::vector<int>& more) {
+    for (int c : more)
+        if (std::find(fields.begin(), fields.end(), c) == fields.end()) fields.push_back(c);
+    return fields;
 }
 
 // The board as seen by contestant 1: the search always plays contestant 1, so that its hashes, and
@@ -122,29 +141,22 @@ std::vector<BoardPoint> SearchMove(const Board& board, int contestant, std::int6
     std::vector<int> moves = OrderedMoves(pos, cells, me);
     const std::vector<int> candidates(moves.begin(),
                                       moves.begin() + std::min<int>(int(moves.size()), defenceCandidates));
-    // Defence: if the other side, were it on move, would win by fours (an open three included),
-    // keep only the fields after which it no longer does.
+    // Its own win by threats with threes, then the defence: if the other side, were it on move,
+    // would win by fours or threats, keep only the fields after which it no longer does. The
+    // fields of its win join the ones tried against it.
+    ThreatSpaceSearch threats(pos, nodes);
     nodes.LimitPhase(nodes.Total() / 8);
-    if (chains.FindWin(other, maxChainFours, nullptr)) {
-        moves = Defences(pos, nodes, candidates, me, nodes.Total() / 4,
-                         [&] { return chains.FindWin(other, maxChainFours, nullptr); });
-    } else if (!nodes.Spent()) {
-        // Threats with threes: its own win first, then the other's, whose first move joins the
-        // fields tried against it.
-        ThreatSpaceSearch threats(pos, nodes);
-        nodes.LimitPhase(nodes.Total() / 8);
-        if (threats.FindWin(me, maxThreats, &first)) {
-            used();
-            return PointsOf({first});
-        }
-        nodes.LimitPhase(nodes.Total() / 8);
-        int otherFirst = noCell;
-        if (threats.FindWin(other, maxThreats, &otherFirst)) {
-            std::vector<int> tried = candidates;
-            if (std::find(tried.begin(), tried.end(), otherFirst) == tried.end()) tried.push_back(otherFirst);
-            moves = Defences(pos, nodes, tried, me, nodes.Total() / 4,
-                             [&] { return threats.FindWin(other, maxThreats, nullptr); });
-        }
+    if (threats.FindWin(me, maxThreats, &first)) {
+        used();
+        return PointsOf({first});
+    }
+    nodes.LimitPhase(nodes.Total() / 8);
+    const auto otherWins = [&] {
+        return chains.FindWin(other, maxChainFours, nullptr) || threats.FindWin(other, maxThreats, nullptr);
+    };
+    if (otherWins()) {
+        const std::vector<int> tried = Joined(Joined(candidates, chains.Line()), threats.Line());
+        moves = Defences(pos, nodes, tried, me, nodes.Total() / 4, otherWins);
     }
     nodes.LiftPhaseLimit();
     if (moves.size() > 20) moves.resize(20);

@@ -25,6 +25,7 @@ FourChainSearch::FourChainSearch(Position& pos, NodeBudget& nodes)
     : pos_(pos), nodes_(nodes), failed_(std::size_t(1) << failedTableBits, 0) {}
 
 bool FourChainSearch::FindWin(int attacker, int maxFours, int* firstMove) {
+    line_.clear();
     return Win(attacker, maxFours, firstMove);
 }
 
@@ -89,6 +90,8 @@ bool FourChainSearch::Win(int attacker, int foursLeft, int* firstMove) {
         }
         pos_.Take(move);
         if (won) {
+            line_.push_back(move);
+            if (completions.size() == 1) line_.push_back(completions[0]);
             if (firstMove) *firstMove = move;
             return true;
         }
@@ -102,6 +105,7 @@ ThreatSpaceSearch::ThreatSpaceSearch(Position& pos, NodeBudget& nodes)
     : pos_(pos), nodes_(nodes), failed_(std::size_t(1) << failedTableBits, 0) {}
 
 bool ThreatSpaceSearch::FindWin(int attacker, int maxThreats, int* firstMove) {
+    line_.clear();
     return Win(attacker, maxThreats, firstMove);
 }
 
@@ -160,6 +164,7 @@ bool ThreatSpaceSearch::Win(int attacker, int threatsLeft, int* firstMove) {
         const bool won = Defended(attacker, threatsLeft - 1);
         pos_.Take(move);
         if (won) {
+            line_.push_back(move);
             if (firstMove) *firstMove = move;
             return true;
         }
@@ -179,12 +184,29 @@ bool ThreatSpaceSearch::Defended(int attacker, int threatsLeft) {
     if (own.fives == 1) {
         replies.Push(FiveField(attacker));
     } else if (own.unstoppable > 0) {
+        // The defender's own fours gain time; otherwise a field holds only if it lies on the lines
+        // of every field where the attacker would make an open four or two fours (the shapes
+        // of a field depend on four fields each way along a line, so another field leaves them).
         CellList cells;
         pos_.NearbyEmpty(cells);
-        for (int i = 0; i < cells.size; ++i)
-            if (pos_.ShapesOf(cells[i], attacker).MakesFour() ||
-                pos_.ShapesOf(cells[i], defender).MakesFour())
-                replies.Push(cells[i]);
+        std::array<std::uint8_t, cellCount> onLines{};
+        int threatFields = 0;
+        for (int i = 0; i < cells.size; ++i) {
+            const int cell = cells[i];
+            if (!pos_.ShapesOf(cell, attacker).MakesUnstoppableFour()) continue;
+            ++threatFields;
+            ++onLines[std::size_t(cell)];
+            for (int d = 0; d < 4; ++d) {
+                if (pos_.Shape(cell, d, attacker) < LineShape::Four) continue;
+                for (int offset = -4; offset <= 4; ++offset)
+                    if (offset != 0) ++onLines[std::size_t(cell + offset * directionStep[d])];
+            }
+        }
+        for (int i = 0; i < cells.size; ++i) {
+            const int cell = cells[i];
+            if (pos_.ShapesOf(cell, defender).MakesFour() || onLines[std::size_t(cell)] == threatFields)
+                replies.Push(cell);
+        }
     } else {
         return false;  // no threat: the defender is free
     }
@@ -194,6 +216,7 @@ bool ThreatSpaceSearch::Defended(int attacker, int threatsLeft) {
         pos_.Take(replies[i]);
         if (!won) return false;
     }
+    for (int i = 0; i < replies.size; ++i) line_.push_back(replies[i]);
     return true;
 }
 

@@ -19,12 +19,15 @@ public:
     // Whether `attacker`, on move, wins by at most `maxFours` fours of its own; *firstMove gets
     // the field to start with. A search cut short by the budget finds nothing.
     bool FindWin(int attacker, int maxFours, int* firstMove);
+    // The fields of the last win found: the attacker's fours and the blocks they forced.
+    const std::vector<int>& Line() const { return line_; }
 
 private:
     Position& pos_;
     NodeBudget& nodes_;
     // Positions with the attacker on move already shown not to win with this many fours left.
     std::vector<std::uint64_t> failed_;
+    std::vector<int> line_;
 
     bool Win(int attacker, int foursLeft, int* firstMove);
     bool KnownFailure(int attacker, int foursLeft) const;
@@ -42,11 +45,15 @@ public:
     // Whether `attacker`, on move, wins by at most `maxThreats` threats; *firstMove gets the
     // field to start with.
     bool FindWin(int attacker, int maxThreats, int* firstMove);
+    // The fields of the last win found: the attacker's threats in every line of play, and the
+    // defender's replies that failed against them.
+    const std::vector<int>& Line() const { return line_; }
 
 private:
     Position& pos_;
     NodeBudget& nodes_;
     std::vector<std::uint64_t> failed_;  // as in FourChainSearch
+    std::vector<int> line_;
 
     bool Win(int attacker, int threatsLeft, int* firstMove);
     bool Defended(int attacker, int threatsLeft);
