@@ -23,7 +23,7 @@ constexpr double plannedShare = 0.7;
 // At most this much larger than the last search, so the speed is measured again at each scale.
 constexpr std::int64_t growth = 8;
 // A search hardly larger than the last is not worth its time.
-constexpr double worthwhile = 1.5;
+constexpr double worthwhile = 1.2;
 constexpr std::int64_t smallestBudget = 500;
 constexpr std::int64_t largestBudget = 2'000'000'000;
 
