@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The picture loader both programs compile in: failures told apart, and the @2x twins taken only
-// on a dense screen and only when they are sound.
+// The picture loader both programs compile in: failures told apart, the @2x twins taken only on a
+// dense screen and only when they are sound, and rows decoded in strips.
 
 #include "common/picture_file.h"
 
@@ -114,7 +114,23 @@ private slots:
         const QImage expected = QImage(path, "BMP").convertToFormat(QImage::Format_RGB32);
         QVERIFY(!expected.isNull());
         QCOMPARE(read.image.convertToFormat(QImage::Format_RGB32), expected);
-        if (format == QImage::Format_RGB888) QCOMPARE(read.image, source);
+        if (format != QImage::Format_RGB888) return;
+        QCOMPARE(read.image, source);
+
+        // Any run of rows decoded on its own, as a large picture is drawn in strips; never a row
+        // beyond the picture.
+        QFile file(path);
+        QByteArray head;
+        QString detail;
+        QCOMPARE(picture_file::OpenChecked(file, head, detail), picture_file::Failure::none);
+        const std::string_view header(head.constData(), std::size_t(head.size()));
+        for (int count = 1; count <= source.height(); ++count)
+            for (int top = 0; top <= source.height(); ++top) {
+                QImage strip(width, count, QImage::Format_RGB32);
+                const bool inside = top + count <= source.height();
+                QCOMPARE(picture_file::DecodePlain24Strip(file, header, top, strip), inside);
+                if (inside) QCOMPARE(strip, source.copy(0, top, width, count));
+            }
     }
 
     // Every shipped picture has a sound twin of exactly twice its size, so no dense screen falls
