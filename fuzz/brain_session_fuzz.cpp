@@ -27,10 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
     SeededRandom random(1);
     BrainGame game(level, random);
-    // Every search seems to take a long time: under any time limit CPU mistr searches once, at
-    // the game's budget or less, and the run stays short and repeatable.
+    // Every search seems to take longer than any limit a line can set: under any time limit CPU
+    // mistr searches once, at the game's budget or less, and the run stays short and repeatable.
+    // (A step of hours let a turn of days plan further searches several times the budget.)
     double now = 0;
-    BrainSession session(game, "fuzz", [&now] { return now += 1e7; });
+    BrainSession session(game, "fuzz", [&now] { return now += 1e30; });
     const int lines = level == maxLevel ? maxMasterLines : maxLines;
     for (int n = 0; n < lines && !input.empty() && !session.Ended(); ++n) {
         // main() splits at LF, so a line never holds one.
