@@ -287,8 +287,9 @@ def main():
     session = None
     for check in checks:
         # Each game on a desktop of its own. Now and then the reader, though started, never hears
-        # of the new window; that desktop is then started afresh once.
-        for attempt in (1, 2):
+        # of the new window; that desktop is then started afresh, at most twice (once was seen
+        # not to be enough).
+        for attempt in (1, 2, 3):
             session = OrcaSession(args.verbose)
             try:
                 session.start()
@@ -296,7 +297,7 @@ def main():
             except ReaderDeaf:
                 session.stop()
                 session.cleanup()
-                if attempt == 2:
+                if attempt == 3:
                     print('FAILED: the screen reader never heard of the game window')
                     return 1
                 print('  (the screen reader heard nothing of the window; a fresh desktop)')
