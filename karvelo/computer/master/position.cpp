@@ -3,8 +3,6 @@
 
 #include "karvelo/computer/master/zobrist_keys.h"
 
-#include <algorithm>
-
 namespace karvelo::master {
 
 const std::array<std::uint32_t, lineKeyCount>& PackedKeyTable() {
@@ -30,12 +28,9 @@ Position::Position(const Board& board) {
                 for (int offset = -4; offset <= 4; ++offset)
                     if (offset != 0 && state_[cell + offset * directionStep[d]] == fsBorder)
                         key = std::uint16_t(key + 2 * lineDigitWeight[LineDigit(offset)]);
-                key_[cell][d] = {key, key};
+                key_[cell][d] = std::uint32_t(key) * 0x10001u;
             }
-            for (int c = 0; c < 2; ++c) {
-                for (int d = 0; d < 4; ++d)
-                    packed_[cell][c] += packedShapes[std::size_t(shapes_[key_[cell][d][c]])];
-            }
+            Refresh(cell);
         }
     for (int x = 1; x <= boardSize; ++x)
         for (int y = 1; y <= boardSize; ++y) {
@@ -49,46 +44,52 @@ Position::Position(const Board& board) {
 }
 
 void Position::Refresh(int cell) {
-    for (int c = 0; c < 2; ++c) {
-        std::uint32_t sum = 0;
-        for (int d = 0; d < 4; ++d) sum += packedOfKey_[key_[cell][d][c]];
-        packed_[cell][c] = sum;
+    std::uint32_t sum0 = 0, sum1 = 0;
+    for (int d = 0; d < 4; ++d) {
+        const std::uint32_t keys = key_[cell][d];
+        sum0 += packedOfKey_[keys & 0xFFFF];
+        sum1 += packedOfKey_[keys >> 16];
     }
+    packed_[cell] = {sum0, sum1};
 }
+
+namespace {
+
+// The fields whose keys see a stone, relative to it, for each direction d and digit i of the
+// keys in turn (index 8 d + i): the stone lies at `offset` from the field, in digit i of its keys.
+constexpr std::array<int, 32> seerOffsets = [] {
+    std::array<int, 32> t{};
+    for (int d = 0; d < 4; ++d)
+        for (int i = 0; i < 8; ++i) {
+            const int offset = i < 4 ? i - 4 : i - 3;
+            t[std::size_t(8 * d + i)] = -offset * directionStep[std::size_t(d)];
+        }
+    return t;
+}();
+
+}  // namespace
 
 // Adds (sign 1) or removes (sign -1) a stone's digits in the keys of the fields that see it, and
 // brings their packed shapes and the prospects of the nearby ones up to date.
-void Position::Shift(int cell, int contestant, int sign) {
+template <int sign> void Position::Shift(int cell, int contestant) {
     // The stone is digit 1 in its own contestant's keys and 2 (blocked) in the other's.
-    const std::array<int, 2> digit = {sign * (contestant == 1 ? 1 : 2), sign * (contestant == 2 ? 1 : 2)};
-    for (int d = 0; d < 4; ++d) {
-        const int step = directionStep[d];
-        for (int i = 0; i < 8; ++i) {
-            // The stone lies at `offset` from the field `cell - offset * step`, in digit i of its keys.
-            const int offset = i < 4 ? i - 4 : i - 3;
-            const int q = cell - offset * step;
-            auto& keys = key_[q][d];
-            const int w = lineDigitWeight[std::size_t(i)];
-            const std::array<std::uint16_t, 2> was = keys;
-            keys = {std::uint16_t(was[0] + digit[0] * w), std::uint16_t(was[1] + digit[1] * w)};
-            if (state_[q] != fsEmpty || near_[q] == 0) continue;  // not a move now: see Refresh
-            for (int c = 0; c < 2; ++c) {
-                const std::uint32_t before = packedOfKey_[was[std::size_t(c)]];
-                const std::uint32_t after = packedOfKey_[keys[std::size_t(c)]];
-                if (before == after) continue;
-                const std::uint32_t old = packed_[q][c];
-                const std::uint32_t now = old + after - before;
-                packed_[q][c] = now;
-                weight_[std::size_t(c)] += int(now >> 16) - int(old >> 16);
-                counts_[std::size_t(c)] += CountsOf(now) - CountsOf(old);
-            }
-        }
+    const std::uint32_t unit = contestant == 1 ? 1u | 2u << 16 : 2u | 1u << 16;
+    for (int k = 0; k < 32; ++k) {
+        const int q = cell + seerOffsets[std::size_t(k)];
+        std::uint32_t& keys = key_[std::size_t(q)][std::size_t(k / 8)];
+        const std::uint32_t delta = unit * lineDigitWeight[std::size_t(k % 8)];
+        const std::uint32_t was = keys;
+        const std::uint32_t now = sign > 0 ? was + delta : was - delta;
+        keys = now;
+        if (!IsNearEmpty(q)) continue;  // not a move now: see Refresh
+        Reshape(q, 0, packedOfKey_[was & 0xFFFF], packedOfKey_[now & 0xFFFF]);
+        Reshape(q, 1, packedOfKey_[was >> 16], packedOfKey_[now >> 16]);
     }
 }
 
 // Counts a stone (sign 1) or no longer (sign -1) in the nearness of the fields around it; a field
 // becoming near or far enters or leaves the prospects.
-void Position::Near(int cell, int sign) {
+template <int sign> void Position::Near(int cell) {
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy) {
             const int p = cell + dx * span + dy;
@@ -97,6 +98,7 @@ void Position::Near(int cell, int sign) {
                 if (sign > 0) Refresh(p);
                 Count(p, 0, sign);
                 Count(p, 1, sign);
+                MarkNearEmpty(p, sign > 0);
             }
             if (sign > 0) ++near_[p];
         }
@@ -106,50 +108,27 @@ void Position::Place(int cell, int contestant) {
     if (near_[cell] != 0) {
         Count(cell, 0, -1);
         Count(cell, 1, -1);
+        MarkNearEmpty(cell, false);
     }
     state_[cell] = std::uint8_t(contestant);
     hash_ ^= zobristKeys[cell][contestant - 1];
     ++stones_;
-    ++columnStones_[std::size_t(XOf(cell))];
-    ++rowStones_[std::size_t(YOf(cell))];
-    Shift(cell, contestant, 1);
-    Near(cell, 1);
+    Shift<1>(cell, contestant);
+    Near<1>(cell);
 }
 
 void Position::Take(int cell) {
     const int contestant = state_[cell];
-    Near(cell, -1);
-    Shift(cell, contestant, -1);
+    Near<-1>(cell);
+    Shift<-1>(cell, contestant);
     --stones_;
-    --columnStones_[std::size_t(XOf(cell))];
-    --rowStones_[std::size_t(YOf(cell))];
     hash_ ^= zobristKeys[cell][contestant - 1];
     state_[cell] = fsEmpty;
     if (near_[cell] != 0) {
         Refresh(cell);
         Count(cell, 0, 1);
         Count(cell, 1, 1);
-    }
-}
-
-void Position::NearbyEmpty(CellList& out) const {
-    out.Clear();
-    if (stones_ == 0) return;
-    const auto range = [](const std::array<std::uint8_t, boardSize + 1>& stones, int& low, int& high) {
-        low = 1;
-        while (stones[std::size_t(low)] == 0) ++low;
-        high = boardSize;
-        while (stones[std::size_t(high)] == 0) --high;
-        low = std::max(1, low - 2);
-        high = std::min(boardSize, high + 2);
-    };
-    int x0, x1, y0, y1;
-    range(columnStones_, x0, x1);
-    range(rowStones_, y0, y1);
-    for (int x = x0; x <= x1; ++x) {
-        const int column = CellOf(x, 1);
-        for (int cell = column + y0 - 1; cell < column + y1; ++cell)
-            if (near_[cell] != 0 && state_[cell] == fsEmpty) out.Push(cell);
+        MarkNearEmpty(cell, true);
     }
 }
 

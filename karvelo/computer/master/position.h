@@ -8,6 +8,7 @@
 #include "karvelo/match/board.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -130,7 +131,7 @@ public:
     std::uint64_t Hash() const { return hash_; }
 
     LineShape Shape(int cell, int direction, int contestant) const {
-        return shapes_[key_[cell][direction][contestant - 1]];
+        return shapes_[key_[cell][direction] >> (16 * (contestant - 1)) & 0xFFFF];
     }
     MoveShapes ShapesOf(int cell, int contestant) const { return Unpack(packed_[cell][contestant - 1]); }
 
@@ -145,7 +146,12 @@ public:
     void Take(int cell);
 
     // The empty fields within two of a stone, in x-major order: where the search looks for moves.
-    void NearbyEmpty(CellList& out) const;
+    void NearbyEmpty(CellList& out) const {
+        out.Clear();
+        for (std::size_t w = 0; w < nearEmpty_.size(); ++w)
+            for (std::uint64_t bits = nearEmpty_[w]; bits != 0; bits &= bits - 1)
+                out.Push(int(w * 64) + std::countr_zero(bits));
+    }
 
     // The empty fields on which `contestant` would complete five along the line of direction
     // through `cell` (within four fields of it).
@@ -156,7 +162,11 @@ private:
     const std::array<std::uint32_t, lineKeyCount>& packedOfKey_ = PackedKeyTable();
     std::array<std::uint8_t, cellCount> state_{};
     std::array<std::uint8_t, cellCount> near_{};
-    std::array<std::array<std::array<std::uint16_t, 2>, 4>, cellCount> key_{};
+    // The empty fields near a stone, one bit each in the order of the cells, which is x-major.
+    std::array<std::uint64_t, (cellCount + 63) / 64> nearEmpty_{};
+    // Per field and direction both contestants' keys in one word, contestant 1's in the low half,
+    // so that a stone changes them in one addition.
+    std::array<std::array<std::uint32_t, 4>, cellCount> key_{};
     // Per field and contestant the packed shapes of its four lines (see PackedShape).
     std::array<std::array<std::uint32_t, 2>, cellCount> packed_{};
     // The prospects of each contestant: the weight, and the five counts in twelve bits each.
@@ -164,21 +174,33 @@ private:
     std::array<std::uint64_t, 2> counts_{};
     std::uint64_t hash_ = 0;
     int stones_ = 0;
-    // Stones per column and row (1..20): the box of the fields near a stone, so that the search
-    // does not scan the whole board for its moves.
-    std::array<std::uint8_t, boardSize + 1> columnStones_{};
-    std::array<std::uint8_t, boardSize + 1> rowStones_{};
 
-    void Shift(int cell, int contestant, int sign);
+    bool IsNearEmpty(int cell) const { return nearEmpty_[std::size_t(cell) / 64] >> (cell % 64) & 1; }
+    void MarkNearEmpty(int cell, bool on) {
+        const std::uint64_t bit = std::uint64_t(1) << (cell % 64);
+        auto& word = nearEmpty_[std::size_t(cell) / 64];
+        word = on ? word | bit : word & ~bit;
+    }
+    template <int sign> void Shift(int cell, int contestant);
     // The packed shapes of a field made afresh from its keys. Shift keeps them only for the empty
     // fields near a stone, the only ones the search reads; a field is refreshed when it becomes one.
     void Refresh(int cell);
-    void Near(int cell, int sign);
+    template <int sign> void Near(int cell);
     // Adds (sign 1) or removes (sign -1) an empty field's part of the prospects.
     void Count(int cell, int c, int sign) {
         const std::uint32_t sum = packed_[std::size_t(cell)][std::size_t(c)];
         weight_[std::size_t(c)] += sign * int(sum >> 16);
         counts_[std::size_t(c)] += std::uint64_t(std::int64_t(sign)) * CountsOf(sum);
+    }
+    // One line of a near empty field changes its packed shape from `before` to `after`.
+    void Reshape(int cell, int c, std::uint32_t before, std::uint32_t after) {
+        if (before == after) return;
+        const std::uint32_t old = packed_[std::size_t(cell)][std::size_t(c)];
+        const std::uint32_t now = old + after - before;
+        packed_[std::size_t(cell)][std::size_t(c)] = now;
+        weight_[std::size_t(c)] += int(now >> 16) - int(old >> 16);
+        // The counts live in the low half; most changes are of weak shapes that count nothing.
+        if ((now ^ old) & 0xFFFF) counts_[std::size_t(c)] += CountsOf(now) - CountsOf(old);
     }
     // One field's part of the prospects' counts: its five counts, each at most 4, in three bits
     // each index a table of the five conditions, whose bits spread to the twelve-bit fields.
