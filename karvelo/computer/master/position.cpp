@@ -41,6 +41,11 @@ Position::Position(const Board& board) {
     for (int x = 1; x <= boardSize; ++x)
         for (int y = 1; y <= boardSize; ++y)
             if (state_[CellOf(x, y)] == fsEmpty && near_[CellOf(x, y)] == 0) Refresh(CellOf(x, y));
+    // The board's stones are never taken back.
+    undo_.clear();
+    changes_.clear();
+    undo_.reserve(64);
+    changes_.reserve(2048);
 }
 
 void Position::Refresh(int cell) {
@@ -82,9 +87,17 @@ template <int sign> void Position::Shift(int cell, int contestant) {
         const std::uint32_t now = sign > 0 ? was + delta : was - delta;
         keys = now;
         if (!IsNearEmpty(q)) continue;  // not a move now: see Refresh
-        Reshape(q, 0, packedOfKey_[was & 0xFFFF], packedOfKey_[now & 0xFFFF]);
-        Reshape(q, 1, packedOfKey_[was >> 16], packedOfKey_[now >> 16]);
+        Reshape<(sign > 0)>(q, 0, packedOfKey_[was & 0xFFFF], packedOfKey_[now & 0xFFFF]);
+        Reshape<(sign > 0)>(q, 1, packedOfKey_[was >> 16], packedOfKey_[now >> 16]);
     }
+}
+
+// Takes a stone's digits out of the keys of the fields that see it, and nothing else.
+void Position::Unshift(int cell, int contestant) {
+    const std::uint32_t unit = contestant == 1 ? 1u | 2u << 16 : 2u | 1u << 16;
+    for (int k = 0; k < 32; ++k)
+        key_[std::size_t(cell + seerOffsets[std::size_t(k)])][std::size_t(k / 8)] -=
+            unit * lineDigitWeight[std::size_t(k % 8)];
 }
 
 // Counts a stone (sign 1) or no longer (sign -1) in the nearness of the fields around it; a field
@@ -105,6 +118,13 @@ template <int sign> void Position::Near(int cell) {
 }
 
 void Position::Place(int cell, int contestant) {
+    const std::size_t firstWord = std::size_t(cell - 2 * span - 2) / 64;
+    undo_.push_back({cell,
+                     firstWord,
+                     {nearEmpty_[firstWord], nearEmpty_[firstWord + 1], nearEmpty_[firstWord + 2]},
+                     weight_,
+                     counts_,
+                     changes_.size()});
     if (near_[cell] != 0) {
         Count(cell, 0, -1);
         Count(cell, 1, -1);
@@ -119,6 +139,30 @@ void Position::Place(int cell, int contestant) {
 
 void Position::Take(int cell) {
     const int contestant = state_[cell];
+    if (!undo_.empty() && undo_.back().cell == cell) {
+        // Everything placed since has been taken back: the position is as this stone left it.
+        const Undo& u = undo_.back();
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy) --near_[cell + dx * span + dy];
+        Unshift(cell, contestant);
+        for (std::size_t i = changes_.size(); i-- > u.changes;) {
+            const PackedChange& c = changes_[i];
+            packed_[c.field / 2u][c.field % 2u] = c.was;
+        }
+        changes_.resize(u.changes);
+        for (std::size_t i = 0; i < 3; ++i) nearEmpty_[u.firstWord + i] = u.words[i];
+        weight_ = u.weight;
+        counts_ = u.counts;
+        undo_.pop_back();
+        --stones_;
+        hash_ ^= zobristKeys[cell][contestant - 1];
+        state_[cell] = fsEmpty;
+        return;
+    }
+    // A stone out of turn: the stones placed after it were logged with its effects, so nothing
+    // logged can be restored any more.
+    undo_.clear();
+    changes_.clear();
     Near<-1>(cell);
     Shift<-1>(cell, contestant);
     --stones_;

@@ -143,6 +143,8 @@ public:
     }
 
     void Place(int cell, int contestant);
+    // Takes a stone back. The last stone placed is taken back by restoring what its placing
+    // changed, which is what the search does; any other goes the long way, recomputing.
     void Take(int cell);
 
     // The empty fields within two of a stone, in x-major order: where the search looks for moves.
@@ -175,6 +177,22 @@ private:
     std::uint64_t hash_ = 0;
     int stones_ = 0;
 
+    // What placing a stone changed, so that taking it back restores rather than recomputes.
+    struct PackedChange {
+        std::uint16_t field;  // cell * 2 + contestant index
+        std::uint32_t was;
+    };
+    struct Undo {
+        int cell;
+        std::size_t firstWord;  // the words of nearEmpty_ within two rows of the cell
+        std::array<std::uint64_t, 3> words;
+        std::array<int, 2> weight;
+        std::array<std::uint64_t, 2> counts;
+        std::size_t changes;  // the size of changes_ before the stone
+    };
+    std::vector<Undo> undo_;
+    std::vector<PackedChange> changes_;
+
     bool IsNearEmpty(int cell) const { return nearEmpty_[std::size_t(cell) / 64] >> (cell % 64) & 1; }
     void MarkNearEmpty(int cell, bool on) {
         const std::uint64_t bit = std::uint64_t(1) << (cell % 64);
@@ -182,6 +200,7 @@ private:
         word = on ? word | bit : word & ~bit;
     }
     template <int sign> void Shift(int cell, int contestant);
+    void Unshift(int cell, int contestant);
     // The packed shapes of a field made afresh from its keys. Shift keeps them only for the empty
     // fields near a stone, the only ones the search reads; a field is refreshed when it becomes one.
     void Refresh(int cell);
@@ -192,10 +211,12 @@ private:
         weight_[std::size_t(c)] += sign * int(sum >> 16);
         counts_[std::size_t(c)] += std::uint64_t(std::int64_t(sign)) * CountsOf(sum);
     }
-    // One line of a near empty field changes its packed shape from `before` to `after`.
-    void Reshape(int cell, int c, std::uint32_t before, std::uint32_t after) {
+    // One line of a near empty field changes its packed shape from `before` to `after`; the old
+    // packed shapes are logged when placing a stone.
+    template <bool log> void Reshape(int cell, int c, std::uint32_t before, std::uint32_t after) {
         if (before == after) return;
         const std::uint32_t old = packed_[std::size_t(cell)][std::size_t(c)];
+        if constexpr (log) changes_.push_back({std::uint16_t(2 * cell + c), old});
         const std::uint32_t now = old + after - before;
         packed_[std::size_t(cell)][std::size_t(c)] = now;
         weight_[std::size_t(c)] += int(now >> 16) - int(old >> 16);

@@ -157,9 +157,11 @@ private slots:
         std::vector<int> placed;
         for (int step = 0; step < 600; ++step) {
             if (!placed.empty() && random() % 3 == 0) {
-                pos.Take(placed.back());
-                board[master::XOf(placed.back())][master::YOf(placed.back())].state = fsEmpty;
-                placed.pop_back();
+                // Mostly the last stone, as the search takes them back; now and then another.
+                const std::size_t i = random() % 4 == 0 ? random() % placed.size() : placed.size() - 1;
+                pos.Take(placed[i]);
+                board[master::XOf(placed[i])][master::YOf(placed[i])].state = fsEmpty;
+                placed.erase(placed.begin() + std::ptrdiff_t(i));
             } else {
                 int cell = 0;
                 do cell = master::CellOf(1 + int(random() % boardSize), 1 + int(random() % boardSize));
