@@ -3,6 +3,8 @@
 
 #include "karvelo/computer/master/zobrist_keys.h"
 
+#include <algorithm>
+
 namespace karvelo::master {
 
 const std::array<std::uint32_t, lineKeyCount>& PackedKeyTable() {
@@ -43,9 +45,9 @@ Position::Position(const Board& board) {
             if (state_[CellOf(x, y)] == fsEmpty && near_[CellOf(x, y)] == 0) Refresh(CellOf(x, y));
     // The board's stones are never taken back.
     undo_.clear();
-    changes_.clear();
+    changeCount_ = 0;
     undo_.reserve(64);
-    changes_.reserve(2048);
+    changes_.resize(std::max<std::size_t>(changes_.size(), 2048));
 }
 
 void Position::Refresh(int cell) {
@@ -124,7 +126,9 @@ void Position::Place(int cell, int contestant) {
                      {nearEmpty_[firstWord], nearEmpty_[firstWord + 1], nearEmpty_[firstWord + 2]},
                      weight_,
                      counts_,
-                     changes_.size()});
+                     changeCount_});
+    // Room for every line of the fields that see the stone, so that Reshape need not check.
+    if (changes_.size() < changeCount_ + 64) changes_.resize(2 * changes_.size() + 64);
     if (near_[cell] != 0) {
         Count(cell, 0, -1);
         Count(cell, 1, -1);
@@ -145,11 +149,11 @@ void Position::Take(int cell) {
         for (int dx = -2; dx <= 2; ++dx)
             for (int dy = -2; dy <= 2; ++dy) --near_[cell + dx * span + dy];
         Unshift(cell, contestant);
-        for (std::size_t i = changes_.size(); i-- > u.changes;) {
+        for (std::size_t i = changeCount_; i-- > u.changes;) {
             const PackedChange& c = changes_[i];
             packed_[c.field / 2u][c.field % 2u] = c.was;
         }
-        changes_.resize(u.changes);
+        changeCount_ = u.changes;
         for (std::size_t i = 0; i < 3; ++i) nearEmpty_[u.firstWord + i] = u.words[i];
         weight_ = u.weight;
         counts_ = u.counts;
@@ -162,7 +166,7 @@ void Position::Take(int cell) {
     // A stone out of turn: the stones placed after it were logged with its effects, so nothing
     // logged can be restored any more.
     undo_.clear();
-    changes_.clear();
+    changeCount_ = 0;
     Near<-1>(cell);
     Shift<-1>(cell, contestant);
     --stones_;

@@ -188,10 +188,11 @@ private:
         std::array<std::uint64_t, 3> words;
         std::array<int, 2> weight;
         std::array<std::uint64_t, 2> counts;
-        std::size_t changes;  // the size of changes_ before the stone
+        std::size_t changes;  // changeCount_ before the stone
     };
     std::vector<Undo> undo_;
-    std::vector<PackedChange> changes_;
+    std::vector<PackedChange> changes_;  // the first changeCount_ are in use
+    std::size_t changeCount_ = 0;
 
     bool IsNearEmpty(int cell) const { return nearEmpty_[std::size_t(cell) / 64] >> (cell % 64) & 1; }
     void MarkNearEmpty(int cell, bool on) {
@@ -216,7 +217,7 @@ private:
     template <bool log> void Reshape(int cell, int c, std::uint32_t before, std::uint32_t after) {
         if (before == after) return;
         const std::uint32_t old = packed_[std::size_t(cell)][std::size_t(c)];
-        if constexpr (log) changes_.push_back({std::uint16_t(2 * cell + c), old});
+        if constexpr (log) changes_[changeCount_++] = {std::uint16_t(2 * cell + c), old};
         const std::uint32_t now = old + after - before;
         packed_[std::size_t(cell)][std::size_t(c)] = now;
         weight_[std::size_t(c)] += int(now >> 16) - int(old >> 16);
