@@ -41,9 +41,10 @@ struct MoveShapes {
     bool MakesUnstoppableFour() const { return openFours > 0 || fours >= 2; }
 };
 
-// A list of fields that needs no allocation: the search fills one in every node.
+// A list of fields that needs no allocation: the search fills one in every node, so the fields
+// beyond `size` are left uninitialised rather than cleared each time.
 struct CellList {
-    std::array<std::int16_t, boardSize * boardSize> cells{};
+    std::array<std::int16_t, boardSize * boardSize> cells;
     int size = 0;
     void Clear() { size = 0; }
     void Push(int cell) { cells[std::size_t(size++)] = std::int16_t(cell); }
