@@ -81,6 +81,8 @@ constexpr std::array<int, 32> seerOffsets = [] {
 template <int sign> void Position::Shift(int cell, int contestant) {
     // The stone is digit 1 in its own contestant's keys and 2 (blocked) in the other's.
     const std::uint32_t unit = contestant == 1 ? 1u | 2u << 16 : 2u | 1u << 16;
+    // Unrolled, every field's offset and digit weight is a constant.
+#pragma GCC unroll 32
     for (int k = 0; k < 32; ++k) {
         const int q = cell + seerOffsets[std::size_t(k)];
         std::uint32_t& keys = key_[std::size_t(q)][std::size_t(k / 8)];

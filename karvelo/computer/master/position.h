@@ -223,7 +223,11 @@ private:
         packed_[std::size_t(cell)][std::size_t(c)] = now;
         weight_[std::size_t(c)] += int(now >> 16) - int(old >> 16);
         // The counts live in the low half; most changes are of weak shapes that count nothing.
-        if ((now ^ old) & 0xFFFF) counts_[std::size_t(c)] += CountsOf(now) - CountsOf(old);
+        if ((now ^ old) & 0xFFFF) Recount(c, old, now);
+    }
+    // Out of line, so that the rare change of a count does not swell the unrolled Shift.
+    [[gnu::noinline]] void Recount(int c, std::uint32_t old, std::uint32_t now) {
+        counts_[std::size_t(c)] += CountsOf(now) - CountsOf(old);
     }
     // One field's part of the prospects' counts: its five counts, each at most 4, in three bits
     // each index a table of the five conditions, whose bits spread to the twelve-bit fields.
