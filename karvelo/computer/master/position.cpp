@@ -4,6 +4,8 @@
 #include "karvelo/computer/master/zobrist_keys.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace karvelo::master {
 
@@ -99,14 +101,49 @@ template <int sign> void Position::Shift(int cell, int contestant) {
 // Takes a stone's digits out of the keys of the fields that see it, and nothing else.
 void Position::Unshift(int cell, int contestant) {
     const std::uint32_t unit = contestant == 1 ? 1u | 2u << 16 : 2u | 1u << 16;
+#pragma GCC unroll 32
     for (int k = 0; k < 32; ++k)
         key_[std::size_t(cell + seerOffsets[std::size_t(k)])][std::size_t(k / 8)] -=
             unit * lineDigitWeight[std::size_t(k % 8)];
 }
 
+namespace {
+
+// The nearness counts of a row of five fields, read and written as one word with the three
+// fields after them: a byte of `fiveBytes` for each of the five, so that one addition counts a
+// stone in all of them. A count is at most 25, so no byte carries into the next.
+std::uint64_t RowOfNearness(const std::uint8_t* first) {
+    std::uint64_t v;
+    std::memcpy(&v, first, sizeof v);
+    return v;
+}
+void SetRowOfNearness(std::uint8_t* first, std::uint64_t v) { std::memcpy(first, &v, sizeof v); }
+constexpr std::uint64_t FiveBytes(std::uint8_t b) {
+    return std::bit_cast<std::uint64_t>(std::array<std::uint8_t, 8>{b, b, b, b, b, 0, 0, 0});
+}
+
+}  // namespace
+
 // Counts a stone (sign 1) or no longer (sign -1) in the nearness of the fields around it; a field
 // becoming near or far enters or leaves the prospects.
 template <int sign> void Position::Near(int cell) {
+    if constexpr (sign > 0) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            const int first = cell + dx * span - 2;
+            const std::uint64_t row = RowOfNearness(&near_[std::size_t(first)]);
+            // A byte's top bit is set by adding 0x7F unless the count is 0.
+            if (~(row + 0x7F7F7F7F7F7F7F7Full) & FiveBytes(0x80))
+                for (int p = first; p < first + 5; ++p)
+                    if (near_[p] == 0 && state_[p] == fsEmpty) {
+                        Refresh(p);
+                        Count(p, 0, 1);
+                        Count(p, 1, 1);
+                        MarkNearEmpty(p, true);
+                    }
+            SetRowOfNearness(&near_[std::size_t(first)], row + FiveBytes(1));
+        }
+        return;
+    }
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy) {
             const int p = cell + dx * span + dy;
@@ -148,8 +185,10 @@ void Position::Take(int cell) {
     if (!undo_.empty() && undo_.back().cell == cell) {
         // Everything placed since has been taken back: the position is as this stone left it.
         const Undo& u = undo_.back();
-        for (int dx = -2; dx <= 2; ++dx)
-            for (int dy = -2; dy <= 2; ++dy) --near_[cell + dx * span + dy];
+        for (int dx = -2; dx <= 2; ++dx) {
+            std::uint8_t* first = &near_[std::size_t(cell + dx * span - 2)];
+            SetRowOfNearness(first, RowOfNearness(first) - FiveBytes(1));  // each count is at least 1
+        }
         Unshift(cell, contestant);
         for (std::size_t i = changeCount_; i-- > u.changes;) {
             const PackedChange& c = changes_[i];
