@@ -45,7 +45,7 @@ Position::Position(const Board& board) {
     for (int x = 1; x <= boardSize; ++x)
         for (int y = 1; y <= boardSize; ++y)
             if (state_[CellOf(x, y)] == fsEmpty && near_[CellOf(x, y)] == 0) Refresh(CellOf(x, y));
-    // The board's stones are never taken back.
+    // The board's stones are never taken back the short way (see Take).
     undo_.clear();
     changeCount_ = 0;
     undo_.reserve(64);
@@ -109,9 +109,9 @@ void Position::Unshift(int cell, int contestant) {
 
 namespace {
 
-// The nearness counts of a row of five fields, read and written as one word with the three
-// fields after them: a byte of `fiveBytes` for each of the five, so that one addition counts a
-// stone in all of them. A count is at most 25, so no byte carries into the next.
+// The nearness counts of a row of five fields, read and written as one word together with the
+// three fields after them, so that adding FiveBytes(1) counts a stone in all five at once. A count
+// is at most 25, so no byte carries into the next.
 std::uint64_t RowOfNearness(const std::uint8_t* first) {
     std::uint64_t v;
     std::memcpy(&v, first, sizeof v);

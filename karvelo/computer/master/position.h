@@ -185,7 +185,9 @@ private:
     };
     struct Undo {
         int cell;
-        std::size_t firstWord;  // the words of nearEmpty_ within two rows of the cell
+        // The words of nearEmpty_ that hold the fields within two of the cell: its 117 cells
+        // from two columns before to two after span at most three words.
+        std::size_t firstWord;
         std::array<std::uint64_t, 3> words;
         std::array<int, 2> weight;
         std::array<std::uint64_t, 2> counts;
@@ -225,7 +227,7 @@ private:
         // The counts live in the low half; most changes are of weak shapes that count nothing.
         if ((now ^ old) & 0xFFFF) Recount(c, old, now);
     }
-    // Out of line, so that the rare change of a count does not swell the unrolled Shift.
+    // Out of line, so that the less common change of a count does not swell the unrolled Shift.
     [[gnu::noinline]] void Recount(int c, std::uint32_t old, std::uint32_t now) {
         counts_[std::size_t(c)] += CountsOf(now) - CountsOf(old);
     }
