@@ -59,12 +59,13 @@ constexpr int ShapeWeight(LineShape s) {
 }
 
 // A shape's part of MoveShapes packed into one number, so that the four directions add up in one
-// sum: counts of fives, open fours, fours and open threes in four bits each, the weight above.
+// sum: counts of fives, open fours, fours and open threes in three bits each (four directions
+// count at most 4), the weight from bit 16.
 constexpr std::uint32_t PackedShape(LineShape s) {
     const std::uint32_t count = s == LineShape::Five        ? 1u
-                                : s == LineShape::OpenFour  ? 1u << 4
-                                : s == LineShape::Four      ? 1u << 8
-                                : s == LineShape::OpenThree ? 1u << 12
+                                : s == LineShape::OpenFour  ? 1u << 3
+                                : s == LineShape::Four      ? 1u << 6
+                                : s == LineShape::OpenThree ? 1u << 9
                                                             : 0u;
     return count | std::uint32_t(ShapeWeight(s)) << 16;
 }
@@ -77,10 +78,10 @@ inline constexpr std::array<std::uint32_t, 10> packedShapes = {
 
 inline MoveShapes Unpack(std::uint32_t sum) {
     MoveShapes m;
-    m.fives = int(sum & 15);
-    m.openFours = int(sum >> 4 & 15);
-    m.fours = int(sum >> 8 & 15);
-    m.openThrees = int(sum >> 12 & 15);
+    m.fives = int(sum & 7);
+    m.openFours = int(sum >> 3 & 7);
+    m.fours = int(sum >> 6 & 7);
+    m.openThrees = int(sum >> 9 & 7);
     m.weight = int(sum >> 16);
     return m;
 }
@@ -98,7 +99,8 @@ struct Prospects {
 
 // Which of the prospects' five conditions one field's counts meet, bit i for the i-th twelve-bit
 // field of the counts (five, four, unstoppable, four-three, double three), indexed by the counts
-// of fives, open fours, fours and open threes in three bits each (see Position::CountsOf).
+// of fives, open fours, fours and open threes in three bits each: the low twelve bits of a
+// field's packed shapes (see PackedShape).
 inline constexpr std::array<std::uint8_t, 4096> conditionTable = [] {
     std::array<std::uint8_t, 4096> t{};
     for (std::uint32_t i = 0; i < 4096; ++i) {
@@ -224,19 +226,16 @@ private:
         const std::uint32_t now = old + after - before;
         packed_[std::size_t(cell)][std::size_t(c)] = now;
         weight_[std::size_t(c)] += int(now >> 16) - int(old >> 16);
-        // The counts live in the low half; most changes are of weak shapes that count nothing.
-        if ((now ^ old) & 0xFFFF) Recount(c, old, now);
+        // The counts live in the low twelve bits; most changes are of weak shapes that count nothing.
+        if ((now ^ old) & 0xFFF) Recount(c, old, now);
     }
     // Out of line, so that the less common change of a count does not swell the unrolled Shift.
     [[gnu::noinline]] void Recount(int c, std::uint32_t old, std::uint32_t now) {
         counts_[std::size_t(c)] += CountsOf(now) - CountsOf(old);
     }
-    // One field's part of the prospects' counts: its five counts, each at most 4, in three bits
-    // each index a table of the five conditions, whose bits spread to the twelve-bit fields.
-    static std::uint64_t CountsOf(std::uint32_t sum) {
-        const std::uint32_t index = (sum & 0x7) | (sum >> 1 & 0x38) | (sum >> 2 & 0x1C0) | (sum >> 3 & 0xE00);
-        return spreadConditions[conditionTable[index]];
-    }
+    // One field's part of the prospects' counts: its packed counts index a table of the five
+    // conditions, whose bits spread to the twelve-bit fields.
+    static std::uint64_t CountsOf(std::uint32_t sum) { return spreadConditions[conditionTable[sum & 0xFFF]]; }
 };
 
 }  // namespace karvelo::master
