@@ -12,8 +12,10 @@ namespace karvelo {
 
 using namespace master;
 
-std::vector<BoardPoint> SearchMasterMove(const Board& board, int me, std::int64_t nodeBudget) {
-    return SearchMove(board, me, nodeBudget);
+std::vector<BoardPoint> SearchMasterMove(const Board& board, int me, std::int64_t nodeBudget,
+                                         MasterSearchEffort* effort) {
+    if (!effort) return SearchMove(board, me, nodeBudget);
+    return SearchMove(board, me, nodeBudget, &effort->nodes, &effort->cutShort);
 }
 
 void ScoreFieldsForMaster(Board& board, int me) {

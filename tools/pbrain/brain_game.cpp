@@ -41,8 +41,10 @@ FieldChoice BrainGame::PlayOwnMove() {
     return {true, choice.x - 1, choice.y - 1};
 }
 
-std::vector<BoardPoint> BrainGame::SearchOwnMove(std::int64_t nodeBudget) const {
-    return SearchMasterMove(match_.board, ownContestant, nodeBudget);
+OwnSearch BrainGame::SearchOwnMove(std::int64_t nodeBudget) const {
+    OwnSearch s;
+    s.fields = SearchMasterMove(match_.board, ownContestant, nodeBudget, &s.effort);
+    return s;
 }
 
 FieldChoice BrainGame::PlayOneOf(const std::vector<BoardPoint>& best) {

@@ -19,6 +19,12 @@ constexpr int maxLevel = CpuMaster;
 // Whose stone lies on a field, as the protocol's BOARD lines name them.
 enum class Stone { own, opponent };
 
+// The fields one search of CPU mistr found equally good, and what it spent (see MasterSearchEffort).
+struct OwnSearch {
+    std::vector<BoardPoint> fields;
+    MasterSearchEffort effort;
+};
+
 class BrainGame {
 public:
     // level 1..4 (the PlayerType of the computer level); random is the program's one generator.
@@ -38,7 +44,7 @@ public:
     // good at `nodeBudget` (board coordinates 1..20, the board unchanged), searched as often as the
     // time allows, and then one of the last search's fields, drawn once and placed, as
     // ChooseComputerMove draws. Level 4 only.
-    std::vector<BoardPoint> SearchOwnMove(std::int64_t nodeBudget) const;
+    OwnSearch SearchOwnMove(std::int64_t nodeBudget) const;
     FieldChoice PlayOneOf(const std::vector<BoardPoint>& best);
 
     int EmptyFields() const;

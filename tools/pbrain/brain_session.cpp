@@ -217,15 +217,18 @@ FieldChoice BrainSession::TimedMove(double thinkingMs) {
         const double before = clock_();
         // The first search always finishes: the move needs one. A later one that would overrun
         // the time is dropped, and the last finished one answers.
-        const std::optional<std::vector<BoardPoint>> found =
+        const std::optional<OwnSearch> found =
             best.empty() || !guard_
                 ? game_.SearchOwnMove(budget)
                 : guard_([this, budget] { return game_.SearchOwnMove(budget); }, start + thinkingMs - before);
         const double after = clock_();
         if (!found) break;
-        best = *found;
+        best = found->fields;
         lastNodeBudget_ = budget;
         if (best.empty()) break;  // a full board
+        // A search that never ran into its budget finds the same with any larger one: the time
+        // left would only repeat it.
+        if (!found->effort.cutShort) break;
         budget = planner.Next(budget, after - before, after - start);
     }
     nodesPerMs_ = planner.NodesPerMs();

@@ -28,8 +28,7 @@ double SteadyClockMs();
 
 // Runs a search that may take at most the given milliseconds; nothing when it did not finish in
 // time (SearchWithin).
-using GuardedSearch = std::function<std::optional<std::vector<BoardPoint>>(
-    const std::function<std::vector<BoardPoint>()>&, double)>;
+using GuardedSearch = std::function<std::optional<OwnSearch>(const std::function<OwnSearch()>&, double)>;
 
 class BrainSession {
 public:

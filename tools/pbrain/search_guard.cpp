@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -15,6 +16,12 @@ namespace karvelo::pbrain {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// What the child sends ahead of the fields.
+struct Effort {
+    std::int64_t nodes;
+    std::int64_t cutShort;
+};
 
 bool WriteAll(int fd, const void* data, std::size_t size) {
     const char* p = static_cast<const char*>(data);
@@ -30,8 +37,7 @@ bool WriteAll(int fd, const void* data, std::size_t size) {
 
 }  // namespace
 
-std::optional<std::vector<BoardPoint>> SearchWithin(const std::function<std::vector<BoardPoint>()>& search,
-                                                    double ms) {
+std::optional<OwnSearch> SearchWithin(const std::function<OwnSearch()>& search, double ms) {
     const Clock::time_point deadline = Clock::now() + std::chrono::microseconds(std::int64_t(ms * 1000));
     int fds[2];
     if (pipe(fds) != 0) return std::nullopt;
@@ -42,11 +48,15 @@ std::optional<std::vector<BoardPoint>> SearchWithin(const std::function<std::vec
         return std::nullopt;
     }
     if (child == 0) {
-        // The fields as pairs of ints; _exit, so that nothing the parent buffered is written twice.
+        // The nodes and whether the budget cut the search short, then the fields as pairs of
+        // ints; _exit, so that nothing the parent buffered is written twice.
         close(fds[0]);
+        const OwnSearch found = search();
+        const Effort effort{found.effort.nodes, found.effort.cutShort ? 1 : 0};
         std::vector<int> out;
-        for (const BoardPoint& p : search()) out.insert(out.end(), {p.x, p.y});
-        const bool written = WriteAll(fds[1], out.data(), out.size() * sizeof(int));
+        for (const BoardPoint& p : found.fields) out.insert(out.end(), {p.x, p.y});
+        const bool written = WriteAll(fds[1], &effort, sizeof effort) &&
+                             WriteAll(fds[1], out.data(), out.size() * sizeof(int));
         _exit(written ? 0 : 1);
     }
     close(fds[1]);
@@ -74,15 +84,20 @@ std::optional<std::vector<BoardPoint>> SearchWithin(const std::function<std::vec
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    if (!complete || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || bytes.size() % (2 * sizeof(int)) != 0)
+    if (!complete || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || bytes.size() < sizeof(Effort) ||
+        (bytes.size() - sizeof(Effort)) % (2 * sizeof(int)) != 0)
         return std::nullopt;
-    std::vector<BoardPoint> fields(bytes.size() / (2 * sizeof(int)));
-    for (std::size_t i = 0; i < fields.size(); ++i) {
+    Effort effort;
+    std::copy_n(bytes.data(), sizeof effort, reinterpret_cast<char*>(&effort));
+    OwnSearch found;
+    found.effort = {effort.nodes, effort.cutShort != 0};
+    found.fields.resize((bytes.size() - sizeof(Effort)) / (2 * sizeof(int)));
+    for (std::size_t i = 0; i < found.fields.size(); ++i) {
         int xy[2];
-        std::copy_n(bytes.data() + i * sizeof xy, sizeof xy, reinterpret_cast<char*>(xy));
-        fields[i] = {xy[0], xy[1]};
+        std::copy_n(bytes.data() + sizeof(Effort) + i * sizeof xy, sizeof xy, reinterpret_cast<char*>(xy));
+        found.fields[i] = {xy[0], xy[1]};
     }
-    return fields;
+    return found;
 }
 
 }  // namespace karvelo::pbrain

@@ -5,7 +5,7 @@
 // one predicted; so each search beyond the first runs in a child process, and when the deadline
 // comes first the child is killed and the engine answers with the last search it finished.
 
-#include "karvelo/computer/master_search.h"
+#include "tools/pbrain/brain_game.h"
 
 #include <functional>
 #include <optional>
@@ -15,7 +15,6 @@ namespace karvelo::pbrain {
 
 // The fields `search` finds, or nothing when it did not finish within `ms` milliseconds (or no
 // child process could be made). The search runs in a child; the caller's state is untouched.
-std::optional<std::vector<BoardPoint>> SearchWithin(const std::function<std::vector<BoardPoint>()>& search,
-                                                    double ms);
+std::optional<OwnSearch> SearchWithin(const std::function<OwnSearch()>& search, double ms);
 
 }  // namespace karvelo::pbrain

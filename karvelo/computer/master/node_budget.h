@@ -12,11 +12,20 @@ public:
 
     // Counts one node; false, counting nothing, once the current limit is spent.
     bool Spend() {
-        if (used_ >= limit_) return false;
+        if (used_ >= limit_) {
+            reached_ = true;
+            return false;
+        }
         ++used_;
         return true;
     }
-    bool Spent() const { return used_ >= limit_; }
+    bool Spent() const {
+        if (used_ >= limit_) reached_ = true;
+        return used_ >= limit_;
+    }
+    // Whether the search ever met a limit. One that never did ended on its own (a forced move, a
+    // win or loss seen, its deepest depth searched), and would end the same with any larger budget.
+    bool Reached() const { return reached_; }
     std::int64_t Used() const { return used_; }
     std::int64_t Total() const { return total_; }
 
@@ -28,6 +37,7 @@ private:
     std::int64_t total_;
     std::int64_t limit_;
     std::int64_t used_ = 0;
+    mutable bool reached_ = false;
 };
 
 }  // namespace karvelo::master

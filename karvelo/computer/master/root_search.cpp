@@ -14,7 +14,7 @@ namespace karvelo::master {
 namespace {
 
 constexpr int maxChainFours = 12;   // with the five that ends it, 25 plies
-constexpr int maxSearchDepth = 12;  // the budget ends the deepening long before
+constexpr int maxSearchDepth = 20;  // the budget ends the deepening long before
 constexpr int defenceCandidates = 20;
 constexpr int maxThreats = 8;
 
@@ -103,8 +103,9 @@ Board AsContestantOne(const Board& board, int me) {
 }  // namespace
 
 std::vector<BoardPoint> SearchMove(const Board& board, int contestant, std::int64_t nodeBudget,
-                                   std::int64_t* nodesUsed) {
+                                   std::int64_t* nodesUsed, bool* cutShort) {
     if (nodesUsed) *nodesUsed = 0;
+    if (cutShort) *cutShort = false;
     Position pos(AsContestantOne(board, contestant));
     const int me = 1;
     const int other = Other(me);
@@ -132,6 +133,7 @@ std::vector<BoardPoint> SearchMove(const Board& board, int contestant, std::int6
     int first = noCell;
     const auto used = [&] {
         if (nodesUsed) *nodesUsed = nodes.Used();
+        if (cutShort) *cutShort = nodes.Reached();
     };
     if (chains.FindWin(me, maxChainFours, &first)) {
         used();

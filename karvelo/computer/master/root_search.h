@@ -10,8 +10,9 @@
 
 namespace karvelo::master {
 
-// As SearchMasterMove; *nodesUsed (if given) gets the nodes the search spent.
+// As SearchMasterMove; *nodesUsed (if given) gets the nodes the search spent, *cutShort whether it
+// ran into the budget anywhere.
 std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t nodeBudget,
-                                   std::int64_t* nodesUsed = nullptr);
+                                   std::int64_t* nodesUsed = nullptr, bool* cutShort = nullptr);
 
 }  // namespace karvelo::master

@@ -30,14 +30,13 @@ struct Engine {
     int guarded = 0;  // searches offered to the guard, which lets none finish
     BrainSession session;
     explicit Engine(double stepMs, bool guard = false)
-        : step(stepMs),
-          session(
-              game, "1.0", [this] { return now += step; },
-              guard ? GuardedSearch([this](const std::function<std::vector<BoardPoint>()>&, double) {
-                  ++guarded;
-                  return std::optional<std::vector<BoardPoint>>();
-              })
-                    : GuardedSearch()) {}
+        : step(stepMs), session(
+                            game, "1.0", [this] { return now += step; },
+                            guard ? GuardedSearch([this](const std::function<OwnSearch()>&, double) {
+                                ++guarded;
+                                return std::optional<OwnSearch>();
+                            })
+                                  : GuardedSearch()) {}
 
     // The budget of the search behind one answer to TURN after the INFO lines.
     std::int64_t BudgetAfter(std::initializer_list<const char*> infos) {
@@ -165,23 +164,37 @@ private slots:
         QCOMPARE(e.guarded, 1);
     }
 
+    // A search that ends on its own (here: a five to block, found with no search at all) would
+    // end the same with any larger budget, so the time left is not spent repeating it.
+    void searchEndedOnItsOwnIsNotRepeated() {
+        Engine e(1, true);
+        for (const char* line : {"START 20", "INFO timeout_turn 1000", "BOARD", "5,5,2", "6,5,2", "7,5,2",
+                                 "8,5,2", "5,9,1", "6,10,1", "12,12,1", "DONE"})
+            e.session.Handle(line);
+        QCOMPARE(e.guarded, 0);
+        QCOMPARE(e.session.lastNodeBudget(), masterNodeBudget);
+    }
+
     void searchInAChild() {
         int touched = 0;
         const auto found = SearchWithin(
             [&touched] {
                 touched = 1;
-                return std::vector<BoardPoint>{{3, 4}, {20, 1}};
+                return OwnSearch{{{3, 4}, {20, 1}}, {123456789012, true}};
             },
             10'000);
-        QCOMPARE(found, std::optional(std::vector<BoardPoint>{{3, 4}, {20, 1}}));
+        QVERIFY(found);
+        QCOMPARE(found->fields, (std::vector<BoardPoint>{{3, 4}, {20, 1}}));
+        QCOMPARE(found->effort.nodes, std::int64_t(123456789012));
+        QVERIFY(found->effort.cutShort);
         QCOMPARE(touched, 0);  // the child's memory is its own
-        QCOMPARE(SearchWithin([] { return std::vector<BoardPoint>(); }, 10'000),
-                 std::optional(std::vector<BoardPoint>()));
+        const auto none = SearchWithin([] { return OwnSearch(); }, 10'000);
+        QVERIFY(none && none->fields.empty() && !none->effort.cutShort);
         // One that would never end is killed at the deadline.
         const auto endless = SearchWithin(
             [] {
                 for (;;) pause();
-                return std::vector<BoardPoint>();
+                return OwnSearch();
             },
             50);
         QVERIFY(!endless);
