@@ -26,9 +26,11 @@ public:
     std::vector<int> BestMoves(int me, const std::vector<int>& rootMoves, int maxDepth);
 
 private:
+    // Without initialisers: a node's list is filled before it is read, and clearing room for
+    // every field of the board in every node would cost more than many a node's own work.
     struct ScoredMove {
-        int cell = 0;
-        int order = 0;
+        int cell;
+        int order;
     };
 
     Position& pos_;

@@ -26,6 +26,8 @@ public:
     // Whether the search ever met a limit. One that never did ended on its own (a forced move, a
     // win or loss seen, its deepest depth searched), and would end the same with any larger budget.
     bool Reached() const { return reached_; }
+    // For a phase that stops on its own count of what is left rather than on a refused node.
+    void MarkReached() { reached_ = true; }
     std::int64_t Used() const { return used_; }
     std::int64_t Total() const { return total_; }
 

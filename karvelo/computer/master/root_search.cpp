@@ -78,6 +78,7 @@ std::vector<int> Defences(Position& pos, NodeBudget& nodes, const std::vector<in
         if (checks[i] == Check::held) holding.push_back(candidates[i]);
     for (std::size_t i = 0; i < candidates.size(); ++i)
         if (checks[i] == Check::unknown) holding.push_back(candidates[i]);
+    if (std::find(checks.begin(), checks.end(), Check::unknown) != checks.end()) nodes.MarkReached();
     return holding.empty() ? candidates : holding;
 }
 

@@ -10,9 +10,10 @@ namespace {
 
 constexpr int failedTableBits = 14;
 
+// Without initialisers, as the search's scored moves: filled before read, never cleared.
 struct FourMove {
-    int cell = 0;
-    int rank = 0;
+    int cell;
+    int rank;
 };
 
 std::uint64_t FailureKey(std::uint64_t hash, int attacker, int foursLeft) {
