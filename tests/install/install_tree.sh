@@ -54,7 +54,7 @@ grep -q "<release version=\"$GAMES_VERSION\"" "$root/usr/share/metainfo/$KARVELO
     fail "Karvelo's metainfo has no release $GAMES_VERSION"
 grep -q "<release version=\"$GAMES_VERSION\"" "$root/usr/share/metainfo/$ZARN_ID.metainfo.xml" ||
     fail "Zarn's metainfo has no release $GAMES_VERSION"
-zcat "$root/usr/share/doc/$PACKAGE_NAME/changelog.gz" | head -1 | grep -q "^$PACKAGE_NAME ($GAMES_VERSION) " ||
+zcat "$root/usr/share/doc/$PACKAGE_NAME/changelog.gz" | sed -n 1p | grep -q "^$PACKAGE_NAME ($GAMES_VERSION) " ||
     fail "the changelog's latest entry is not $GAMES_VERSION"
 
 # A user's own prefix: launchers in bin/, which is on that user's PATH, and menu entries that

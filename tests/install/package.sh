@@ -14,7 +14,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Version) == "$GAMES_VERSION" ]] || fail "Version: $(field Version)"
 [[ $(field Section) == games ]] || fail "Section: $(field Section)"
 [[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer: $(field Maintainer)"
-synopsis=$(field Description | head -1)
+synopsis=$(field Description | sed -n 1p)  # sed reads to the end: no SIGPIPE under pipefail
 field Description | sed -n 2p | grep -q "^ [A-Z]" || fail "the description has no long part"
 [[ $(field Description | sed -n 2p) != " $synopsis" ]] || fail "the long description repeats the synopsis"
 
