@@ -85,16 +85,16 @@ void BM_MasterMove(benchmark::State& state) {
     double cpuSeconds = 0;
     for (auto _ : state) {
         for (const Board& b : positions) {
-            std::int64_t used = 0;
+            MasterSearchEffort effort;
             const auto start = std::chrono::steady_clock::now();
             const double cpuStart = ThreadSeconds();
-            benchmark::DoNotOptimize(master::SearchMove(b, 1, masterNodeBudget, &used));
+            benchmark::DoNotOptimize(master::SearchMove(b, 1, masterNodeBudget, &effort));
             const double cpu = ThreadSeconds() - cpuStart;
             const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
             ms.push_back(took.count() * 1000);
             cpuMs.push_back(cpu * 1000);
             cpuSeconds += cpu;
-            nodes += used;
+            nodes += effort.nodes;
         }
     }
     std::sort(ms.begin(), ms.end());

@@ -14,8 +14,7 @@ using namespace master;
 
 std::vector<BoardPoint> SearchMasterMove(const Board& board, int me, std::int64_t nodeBudget,
                                          MasterSearchEffort* effort) {
-    if (!effort) return SearchMove(board, me, nodeBudget);
-    return SearchMove(board, me, nodeBudget, &effort->nodes, &effort->cutShort);
+    return SearchMove(board, me, nodeBudget, effort);
 }
 
 void ScoreFieldsForMaster(Board& board, int me) {

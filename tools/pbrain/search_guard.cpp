@@ -17,12 +17,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// What the child sends ahead of the fields.
-struct Effort {
-    std::int64_t nodes;
-    std::int64_t cutShort;
-};
-
 bool WriteAll(int fd, const void* data, std::size_t size) {
     const char* p = static_cast<const char*>(data);
     while (size > 0) {
@@ -48,14 +42,13 @@ std::optional<OwnSearch> SearchWithin(const std::function<OwnSearch()>& search, 
         return std::nullopt;
     }
     if (child == 0) {
-        // The nodes and whether the budget cut the search short, then the fields as pairs of
-        // ints; _exit, so that nothing the parent buffered is written twice.
+        // What the search spent as it lies in memory (the parent is the same program), then the
+        // fields as pairs of ints; _exit, so that nothing the parent buffered is written twice.
         close(fds[0]);
         const OwnSearch found = search();
-        const Effort effort{found.effort.nodes, found.effort.cutShort ? 1 : 0};
         std::vector<int> out;
         for (const BoardPoint& p : found.fields) out.insert(out.end(), {p.x, p.y});
-        const bool written = WriteAll(fds[1], &effort, sizeof effort) &&
+        const bool written = WriteAll(fds[1], &found.effort, sizeof found.effort) &&
                              WriteAll(fds[1], out.data(), out.size() * sizeof(int));
         _exit(written ? 0 : 1);
     }
@@ -84,17 +77,16 @@ std::optional<OwnSearch> SearchWithin(const std::function<OwnSearch()>& search, 
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    if (!complete || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || bytes.size() < sizeof(Effort) ||
-        (bytes.size() - sizeof(Effort)) % (2 * sizeof(int)) != 0)
+    constexpr std::size_t effortSize = sizeof(MasterSearchEffort);
+    if (!complete || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || bytes.size() < effortSize ||
+        (bytes.size() - effortSize) % (2 * sizeof(int)) != 0)
         return std::nullopt;
-    Effort effort;
-    std::copy_n(bytes.data(), sizeof effort, reinterpret_cast<char*>(&effort));
     OwnSearch found;
-    found.effort = {effort.nodes, effort.cutShort != 0};
-    found.fields.resize((bytes.size() - sizeof(Effort)) / (2 * sizeof(int)));
+    std::copy_n(bytes.data(), effortSize, reinterpret_cast<char*>(&found.effort));
+    found.fields.resize((bytes.size() - effortSize) / (2 * sizeof(int)));
     for (std::size_t i = 0; i < found.fields.size(); ++i) {
         int xy[2];
-        std::copy_n(bytes.data() + sizeof(Effort) + i * sizeof xy, sizeof xy, reinterpret_cast<char*>(xy));
+        std::copy_n(bytes.data() + effortSize + i * sizeof xy, sizeof xy, reinterpret_cast<char*>(xy));
         found.fields[i] = {xy[0], xy[1]};
     }
     return found;

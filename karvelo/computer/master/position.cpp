@@ -147,14 +147,11 @@ template <int sign> void Position::Near(int cell) {
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy) {
             const int p = cell + dx * span + dy;
-            if (sign < 0) --near_[p];
-            if (near_[p] == 0 && state_[p] == fsEmpty) {
-                if (sign > 0) Refresh(p);
-                Count(p, 0, sign);
-                Count(p, 1, sign);
-                MarkNearEmpty(p, sign > 0);
+            if (--near_[p] == 0 && state_[p] == fsEmpty) {
+                Count(p, 0, -1);
+                Count(p, 1, -1);
+                MarkNearEmpty(p, false);
             }
-            if (sign > 0) ++near_[p];
         }
 }
 

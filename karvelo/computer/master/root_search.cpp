@@ -104,9 +104,8 @@ Board AsContestantOne(const Board& board, int me) {
 }  // namespace
 
 std::vector<BoardPoint> SearchMove(const Board& board, int contestant, std::int64_t nodeBudget,
-                                   std::int64_t* nodesUsed, bool* cutShort) {
-    if (nodesUsed) *nodesUsed = 0;
-    if (cutShort) *cutShort = false;
+                                   MasterSearchEffort* effort) {
+    if (effort) *effort = {};
     Position pos(AsContestantOne(board, contestant));
     const int me = 1;
     const int other = Other(me);
@@ -132,12 +131,11 @@ std::vector<BoardPoint> SearchMove(const Board& board, int contestant, std::int6
     FourChainSearch chains(pos, nodes);
     nodes.LimitPhase(nodes.Total() / 4);
     int first = noCell;
-    const auto used = [&] {
-        if (nodesUsed) *nodesUsed = nodes.Used();
-        if (cutShort) *cutShort = nodes.Reached();
+    const auto report = [&] {
+        if (effort) *effort = {nodes.Used(), nodes.Reached()};
     };
     if (chains.FindWin(me, maxChainFours, &first)) {
-        used();
+        report();
         return PointsOf({first});
     }
 
@@ -150,7 +148,7 @@ std::vector<BoardPoint> SearchMove(const Board& board, int contestant, std::int6
     ThreatSpaceSearch threats(pos, nodes);
     nodes.LimitPhase(nodes.Total() / 8);
     if (threats.FindWin(me, maxThreats, &first)) {
-        used();
+        report();
         return PointsOf({first});
     }
     nodes.LimitPhase(nodes.Total() / 8);
@@ -165,7 +163,7 @@ std::vector<BoardPoint> SearchMove(const Board& board, int contestant, std::int6
     if (moves.size() > 20) moves.resize(20);
     AlphaBetaSearch search(pos, nodes);
     const std::vector<int> best = search.BestMoves(me, moves, maxSearchDepth);
-    used();
+    report();
     return PointsOf(best);
 }
 

@@ -10,9 +10,8 @@
 
 namespace karvelo::master {
 
-// As SearchMasterMove; *nodesUsed (if given) gets the nodes the search spent, *cutShort whether it
-// ran into the budget anywhere.
+// As SearchMasterMove.
 std::vector<BoardPoint> SearchMove(const Board& board, int me, std::int64_t nodeBudget,
-                                   std::int64_t* nodesUsed = nullptr, bool* cutShort = nullptr);
+                                   MasterSearchEffort* effort = nullptr);
 
 }  // namespace karvelo::master

@@ -59,12 +59,13 @@ Board Scattered(int stones, int longest, std::uint32_t seed) {
     return b;
 }
 
-// One search as "nodes: x,y x,y ...".
-std::string Record(const Board& b, int me) {
-    std::int64_t used = 0;
-    const std::vector<BoardPoint> best = master::SearchMove(b, me, budget, &used);
-    std::string r = std::to_string(used) + ":";
-    for (const BoardPoint& p : best) r += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+// One search as "nodes: x,y x,y ..."; *best (if given) gets its fields.
+std::string Record(const Board& b, int me, std::vector<BoardPoint>* best = nullptr) {
+    MasterSearchEffort effort;
+    const std::vector<BoardPoint> fields = master::SearchMove(b, me, budget, &effort);
+    std::string r = std::to_string(effort.nodes) + ":";
+    for (const BoardPoint& p : fields) r += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+    if (best) *best = fields;
     return r;
 }
 
@@ -97,11 +98,8 @@ std::vector<std::string> GameRecords() {
         Board b = Scattered(4, 2, seed * 104729u);
         int mover = 1;
         for (int ply = 0; ply < 30; ++ply) {
-            std::int64_t used = 0;
-            const std::vector<BoardPoint> best = master::SearchMove(b, mover, budget, &used);
-            std::string r = std::to_string(used) + ":";
-            for (const BoardPoint& p : best) r += " " + std::to_string(p.x) + "," + std::to_string(p.y);
-            out.push_back(r);
+            std::vector<BoardPoint> best;
+            out.push_back(Record(b, mover, &best));
             if (best.empty()) break;
             b[best[0].x][best[0].y].state = mover;
             if (HasFive(b, mover)) break;

@@ -141,8 +141,9 @@ private slots:
                 f.state = 1 + stones++ % 2;
             }
             for (const std::int64_t budget : std::vector<std::int64_t>{1, 7, 100, 2500, masterNodeBudget}) {
-                std::int64_t used = -1;
-                const Points best = master::SearchMove(b, 1 + game % 2, budget, &used);
+                MasterSearchEffort effort{-1, false};
+                const Points best = master::SearchMove(b, 1 + game % 2, budget, &effort);
+                const std::int64_t used = effort.nodes;
                 QVERIFY(!best.empty());
                 QVERIFY2(used >= 0 && used <= budget,
                          qPrintable(QString("%1 of %2 nodes").arg(used).arg(budget)));
